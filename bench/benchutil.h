@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// Small helpers shared by the benchmarks: each measures a case and its baseline in one run and
+// prints both with their ratio, so figures compare within one machine state.
+#ifndef BENCHUTIL_H
+#define BENCHUTIL_H
+
+#include <QtCore/qelapsedtimer.h>
+#include <QtCore/qstring.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace bench {
+
+// Median wall time in nanoseconds of `rounds` runs of `fn` (after one warm-up run).
+template <typename Fn>
+double medianNs(int rounds, Fn &&fn)
+{
+    fn();
+    std::vector<qint64> samples;
+    samples.reserve(size_t(rounds));
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        fn();
+        samples.push_back(timer.nsecsElapsed());
+    }
+    std::sort(samples.begin(), samples.end());
+    return double(samples[samples.size() / 2]);
+}
+
+inline void report(const char *what, double caseNs, const char *baselineName, double baselineNs)
+{
+    std::printf("%-48s %12.3f ms   %-32s %12.3f ms   ratio %.2f\n", what, caseNs / 1e6, baselineName,
+                baselineNs / 1e6, baselineNs > 0 ? caseNs / baselineNs : 0.0);
+}
+
+} // namespace bench
+
+#endif // BENCHUTIL_H

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#ifndef DUILOGGING_P_H
+#define DUILOGGING_P_H
+
+#include "duiglobal.h"
+
+#include <QtCore/qloggingcategory.h>
+
+// One category per subsystem; all start with warnings off so that hosts are quiet unless they
+// ask, for example QT_LOGGING_RULES="dui.xml.warning=true".
+DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiCore();
+DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiXml();
+DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiResource();
+DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiTheme();
+DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiPlatform();
+DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiWindow();
+DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiControls();
+
+#endif // DUILOGGING_P_H

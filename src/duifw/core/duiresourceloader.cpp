@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+#include "duiresourceloader.h"
+#include "duiresourcehandler.h"
+#include "duiresourcehandlers_p.h"
+
+#include "duilogging_p.h"
+#include "mxutility.h"
+#include "mxxmldocument.h"
+
+#include <QtCore/qatomic.h>
+#include <QtCore/qdir.h>
+#include <QtCore/qfile.h>
+#include <QtCore/qregularexpression.h>
+
+#include <memory>
+
+namespace {
+
+bool readWholeFile(const QString &fileName, QByteArray &data)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    data = file.readAll();
+    return true;
+}
+
+QString belowAppRoot(const QString &path)
+{
+    return MxUtility::appRootPath() + QLatin1Char('/') + path;
+}
+
+bool isAbsolute(const QString &path)
+{
+    return !QDir::isRelativePath(path);
+}
+
+// The handlers live for the whole process; the loader only holds guarded pointers to them.
+template <typename Handler>
+Handler *handlerInstance()
+{
+    static const std::unique_ptr<Handler> handler(new Handler);
+    return handler.get();
+}
+
+} // namespace
+
+DuiResourceHandler::DuiResourceHandler(QObject *parent)
+    : QObject(parent)
+{
+}
+
+DuiResourceHandler::~DuiResourceHandler() = default;
+
+DuiQtHandler *DuiQtHandler::instance()
+{
+    return handlerInstance<DuiQtHandler>();
+}
+
+bool DuiQtHandler::loadImage(const QString &path, QPixmap &pixmap)
+{
+    if (!path.startsWith(QLatin1Char(':')))
+        return false;
+    // A resource image is settled here even when it is missing: no other handler reads ":" paths.
+    if (!pixmap.load(path))
+        qCWarning(lcDuiResource) << "missing resource image" << path;
+    return true;
+}
+
+bool DuiQtHandler::loadXml(const QString &path, MXXmlDocument &document)
+{
+    QByteArray data;
+    if (!loadRawData(path, data))
+        return false;
+    return document.loadFromString(data.constData(), int(data.size()));
+}
+
+bool DuiQtHandler::loadRawData(const QString &path, QByteArray &data)
+{
+    if (!path.startsWith(QLatin1String(":/")))
+        return false;
+    return readWholeFile(path, data);
+}
+
+DuiDefaultHandler *DuiDefaultHandler::instance()
+{
+    return handlerInstance<DuiDefaultHandler>();
+}
+
+bool DuiDefaultHandler::accepts(const QString &path)
+{
+    static const QRegularExpression forbidden(QStringLiteral("[*?|<>\":]"));
+    return QDir::isRelativePath(path) && !path.contains(forbidden);
+}
+
+bool DuiDefaultHandler::loadImage(const QString &path, QPixmap &pixmap)
+{
+    return accepts(path) && pixmap.load(belowAppRoot(path));
+}
+
+bool DuiDefaultHandler::loadXml(const QString &path, MXXmlDocument &document)
+{
+    return accepts(path) && document.loadFromFile(belowAppRoot(path).toStdWString());
+}
+
+bool DuiDefaultHandler::loadRawData(const QString &path, QByteArray &data)
+{
+    return accepts(path) && readWholeFile(belowAppRoot(path), data);
+}
+
+DuiAbsoluteHandler *DuiAbsoluteHandler::instance()
+{
+    return handlerInstance<DuiAbsoluteHandler>();
+}
+
+bool DuiAbsoluteHandler::loadImage(const QString &path, QPixmap &pixmap)
+{
+    return isAbsolute(path) && pixmap.load(path);
+}
+
+bool DuiAbsoluteHandler::loadXml(const QString &path, MXXmlDocument &document)
+{
+    return isAbsolute(path) && document.loadFromFile(path.toStdWString());
+}
+
+bool DuiAbsoluteHandler::loadRawData(const QString &path, QByteArray &data)
+{
+    return isAbsolute(path) && readWholeFile(path, data);
+}
+
+DuiResourceLoader::DuiResourceLoader()
+{
+    m_handlers.append(DuiQtHandler::instance());
+    m_handlers.append(DuiDefaultHandler::instance());
+    m_handlers.append(DuiAbsoluteHandler::instance());
+}
+
+DuiResourceLoader::~DuiResourceLoader() = default;
+
+void DuiResourceLoader::installResourceHandler(DuiResourceHandler *handler)
+{
+    if (handler)
+        m_handlers.append(handler);
+}
+
+QPixmap DuiResourceLoader::loadImage(const QString &path, bool useHandlers)
+{
+    QPixmap pixmap;
+    if (!useHandlers) {
+        const QByteArray data = loadRawData(path);
+        if (!data.isEmpty())
+            pixmap.loadFromData(data);
+        return pixmap;
+    }
+    for (const QPointer<DuiResourceHandler> &handler : std::as_const(m_handlers)) {
+        if (handler && handler->loadImage(path, pixmap))
+            return pixmap;
+    }
+    qCWarning(lcDuiResource) << "no handler could load image" << path;
+    return QPixmap();
+}
+
+QByteArray DuiResourceLoader::loadRawData(const QString &path)
+{
+    QByteArray data;
+    for (const QPointer<DuiResourceHandler> &handler : std::as_const(m_handlers)) {
+        if (handler && handler->loadRawData(path, data))
+            return data;
+    }
+    qCWarning(lcDuiResource) << "no handler could read" << path;
+    return QByteArray();
+}
+
+bool DuiResourceLoader::loadXml(const QString &path, MXXmlDocument &document)
+{
+    for (const QPointer<DuiResourceHandler> &handler : std::as_const(m_handlers)) {
+        if (handler && handler->loadXml(path, document))
+            return true;
+    }
+    qCWarning(lcDuiResource) << "no handler could load XML" << path;
+    return false;
+}
+
+namespace {
+
+QAtomicPointer<DuiResourceLoader> s_loader;
+
+struct DuiResourceLoaderCleanup
+{
+    ~DuiResourceLoaderCleanup() { delete s_loader.fetchAndStoreOrdered(nullptr); }
+} s_loaderCleanup;
+
+} // namespace
+
+DuiResourceLoader *getResourceLoader()
+{
+    DuiResourceLoader *loader = s_loader.loadAcquire();
+    if (loader)
+        return loader;
+    auto *fresh = new DuiResourceLoader;
+    if (s_loader.testAndSetOrdered(nullptr, fresh))
+        return fresh;
+    delete fresh; // another thread published first
+    return s_loader.loadAcquire();
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#ifndef DUIWIDGET_P_H
+#define DUIWIDGET_P_H
+
+#include "duiwidget.h"
+#include "duiwidgetbase_p.h"
+
+#include <QtGui/qcolor.h>
+
+class DUI_AUTOTEST_EXPORT DuiWidgetPrivate : public DuiWidgetBasePrivate
+{
+    Q_DECLARE_PUBLIC(DuiWidget)
+public:
+    DuiWidgetPrivate() = default;
+    ~DuiWidgetPrivate() override = default;
+
+    int reserved = 1;
+    QColor backgroundColor = QColor(0, 0, 0, 0);
+    int dragPolicy = DuiWidget::DragWithParentFlag;
+    int colorizePolicy = DuiWidget::FollowParent;
+    int themeColorType = 0;
+    int layoutType = DuiWidget::Linear;
+    QString toolTip;
+};
+
+// Process-wide counter behind the default object names "NoNameWidget<n>".
+DUI_AUTOTEST_EXPORT int &duiNoNameCounter();
+
+#endif // DUIWIDGET_P_H

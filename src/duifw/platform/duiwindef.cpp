@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "duiwindef.h"
+
+#ifndef Q_OS_WIN
+
+#include <QtGui/qguiapplication.h>
+#include <QtGui/qscreen.h>
+
+#include <ctime>
+
+DWORD GetTickCount()
+{
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    const std::uint64_t ms = std::uint64_t(ts.tv_sec) * 1000u + std::uint64_t(ts.tv_nsec) / 1000000u;
+    return DWORD(ms);
+}
+
+int GetSystemMetrics(int index)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return 0;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 0;
+    switch (index) {
+    case SM_CXSCREEN:
+        return screen->geometry().width();
+    case SM_CYSCREEN:
+        return screen->geometry().height();
+    case SM_XVIRTUALSCREEN:
+        return screen->virtualGeometry().x();
+    case SM_YVIRTUALSCREEN:
+        return screen->virtualGeometry().y();
+    case SM_CXVIRTUALSCREEN:
+        return screen->virtualGeometry().width();
+    case SM_CYVIRTUALSCREEN:
+        return screen->virtualGeometry().height();
+    default:
+        return 0;
+    }
+}
+
+#endif // Q_OS_WIN

@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: MIT
+#include "mxxmldocument.h"
+
+#include <QtCore/qfile.h>
+#include <QtCore/qstring.h>
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+std::wstring toWide(const char *utf8)
+{
+    return QString::fromUtf8(utf8).toStdWString();
+}
+
+QByteArray toUtf8(const std::wstring &text)
+{
+    return QString::fromStdWString(text).toUtf8();
+}
+
+} // namespace
+
+struct MXXmlDocumentData
+{
+    pugi::xml_document document;
+    // Every element wrapper handed out, owned flat so that deep trees are freed without recursion.
+    std::vector<std::unique_ptr<MXXmlElement>> elements;
+    const MXXmlElement *root = nullptr;
+    // Byte offset of each line start of the parsed text, for line numbers.
+    std::vector<ptrdiff_t> lineStarts;
+    std::wstring errorMessage;
+    int errorLine = 0;
+    int errorColumn = 0;
+
+    void reset();
+    void clearTree();
+    bool parse(const char *data, size_t length);
+    const MXXmlElement *wrap(pugi::xml_node node);
+    int lineOf(ptrdiff_t offset) const;
+};
+
+struct MXXmlElementData
+{
+    MXXmlDocumentData *owner = nullptr;
+    pugi::xml_node node;
+    mutable bool childrenListed = false;
+    mutable std::vector<pugi::xml_node> childNodes;
+    mutable std::vector<const MXXmlElement *> children;
+    mutable bool attributesListed = false;
+    mutable std::vector<pugi::xml_attribute> attributes;
+
+    void listChildren() const
+    {
+        if (childrenListed)
+            return;
+        childrenListed = true;
+        for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) {
+            if (c.type() == pugi::node_element)
+                childNodes.push_back(c);
+        }
+        children.assign(childNodes.size(), nullptr);
+    }
+
+    void listAttributes() const
+    {
+        if (attributesListed)
+            return;
+        attributesListed = true;
+        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
+            attributes.push_back(a);
+    }
+};
+
+void MXXmlDocumentData::clearTree()
+{
+    root = nullptr;
+    elements.clear();
+    document.reset();
+    lineStarts.clear();
+}
+
+void MXXmlDocumentData::reset()
+{
+    clearTree();
+    errorMessage.clear();
+    errorLine = 0;
+    errorColumn = 0;
+}
+
+const MXXmlElement *MXXmlDocumentData::wrap(pugi::xml_node node)
+{
+    auto *data = new MXXmlElementData;
+    data->owner = this;
+    data->node = node;
+    elements.push_back(std::unique_ptr<MXXmlElement>(new MXXmlElement(data)));
+    return elements.back().get();
+}
+
+int MXXmlDocumentData::lineOf(ptrdiff_t offset) const
+{
+    if (offset < 0 || lineStarts.empty())
+        return 0;
+    auto it = std::upper_bound(lineStarts.begin(), lineStarts.end(), offset);
+    return int(it - lineStarts.begin());
+}
+
+bool MXXmlDocumentData::parse(const char *data, size_t length)
+{
+    reset();
+    lineStarts.push_back(0);
+    for (size_t i = 0; i < length; ++i) {
+        if (data[i] == '\n')
+            lineStarts.push_back(ptrdiff_t(i + 1));
+    }
+
+    const pugi::xml_parse_result result =
+        document.load_buffer(data, length, pugi::parse_default, pugi::encoding_auto);
+    if (result) {
+        pugi::xml_node element = document.document_element();
+        if (element) {
+            root = wrap(element);
+            return true;
+        }
+    }
+
+    errorMessage = result ? std::wstring(L"No document element") : toWide(result.description());
+    if (!result && length > 0) {
+        const ptrdiff_t offset = std::min<ptrdiff_t>(result.offset, ptrdiff_t(length));
+        errorLine = lineOf(offset);
+        const ptrdiff_t lineStart = lineStarts[size_t(errorLine - 1)];
+        // Columns count characters, so skip UTF-8 continuation bytes.
+        int column = 1;
+        for (ptrdiff_t i = lineStart; i < offset; ++i) {
+            if ((static_cast<unsigned char>(data[i]) & 0xC0) != 0x80)
+                ++column;
+        }
+        errorColumn = column;
+    }
+    clearTree();
+    return false;
+}
+
+MXXmlDocument::MXXmlDocument()
+    : d(new MXXmlDocumentData)
+{
+}
+
+MXXmlDocument::~MXXmlDocument() = default;
+
+bool MXXmlDocument::loadFromFile(const std::wstring &path)
+{
+    QFile file(QString::fromStdWString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        d->reset();
+        d->errorMessage = QStringLiteral("Cannot open file: %1").arg(file.errorString()).toStdWString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    return d->parse(bytes.constData(), size_t(bytes.size()));
+}
+
+bool MXXmlDocument::loadFromString(const char *data, int length)
+{
+    if (!data || length < 0) {
+        d->reset();
+        d->errorMessage = L"No data";
+        return false;
+    }
+    return d->parse(data, size_t(length));
+}
+
+bool MXXmlDocument::loadFromString(const std::wstring &text)
+{
+    const QByteArray bytes = toUtf8(text);
+    return d->parse(bytes.constData(), size_t(bytes.size()));
+}
+
+const MXXmlElement *MXXmlDocument::rootElement() const
+{
+    return d->root;
+}
+
+const MXXmlElement *MXXmlDocument::elementByPath(const std::wstring &path) const
+{
+    if (!d->root || d->root->tag() != path)
+        return nullptr;
+    return d->root;
+}
+
+std::wstring MXXmlDocument::errorMessage() const
+{
+    return d->errorMessage;
+}
+
+int MXXmlDocument::errorLine() const
+{
+    return d->errorLine;
+}
+
+int MXXmlDocument::errorColumn() const
+{
+    return d->errorColumn;
+}
+
+MXXmlElement::MXXmlElement(MXXmlElementData *data)
+    : d(data)
+{
+}
+
+MXXmlElement::~MXXmlElement() = default;
+
+std::wstring MXXmlElement::tag() const
+{
+    return toWide(d->node.name());
+}
+
+int MXXmlElement::attributeCount() const
+{
+    d->listAttributes();
+    return int(d->attributes.size());
+}
+
+std::wstring MXXmlElement::attributeName(int index) const
+{
+    d->listAttributes();
+    if (index < 0 || size_t(index) >= d->attributes.size())
+        return std::wstring();
+    return toWide(d->attributes[size_t(index)].name());
+}
+
+std::wstring MXXmlElement::attribute(int index) const
+{
+    d->listAttributes();
+    if (index < 0 || size_t(index) >= d->attributes.size())
+        return std::wstring();
+    return toWide(d->attributes[size_t(index)].value());
+}
+
+std::wstring MXXmlElement::attribute(const std::wstring &name) const
+{
+    const QByteArray key = toUtf8(name);
+    return toWide(d->node.attribute(key.constData()).value());
+}
+
+std::wstring MXXmlElement::operator[](const std::wstring &name) const
+{
+    return attribute(name);
+}
+
+int MXXmlElement::childCount() const
+{
+    d->listChildren();
+    return int(d->childNodes.size());
+}
+
+const MXXmlElement *MXXmlElement::child(int index) const
+{
+    d->listChildren();
+    if (index < 0 || size_t(index) >= d->childNodes.size())
+        return nullptr;
+    const MXXmlElement *&slot = d->children[size_t(index)];
+    if (!slot)
+        slot = d->owner->wrap(d->childNodes[size_t(index)]);
+    return slot;
+}
+
+int MXXmlElement::line() const
+{
+    return d->owner->lineOf(d->node.offset_debug());
+}

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#ifndef MXXMLELEMENT_H
+#define MXXMLELEMENT_H
+
+#include "duiglobal.h"
+
+#include <memory>
+#include <string>
+
+class MXXmlDocument;
+struct MXXmlElementData;
+
+// One element of an MXXmlDocument, owned by the document and valid while it lives. Attributes
+// and child elements are indexed in document order; text nodes are not elements.
+class DUI_EXPORT MXXmlElement
+{
+public:
+    ~MXXmlElement();
+
+    std::wstring tag() const;
+
+    int attributeCount() const;
+    std::wstring attributeName(int index) const;
+    std::wstring attribute(int index) const;
+    // Value of the named attribute, empty when absent.
+    std::wstring attribute(const std::wstring &name) const;
+    std::wstring operator[](const std::wstring &name) const;
+
+    int childCount() const;
+    // The index-th child element, or null when out of range.
+    const MXXmlElement *child(int index) const;
+
+    // 1-based line of the element's start tag in the parsed text, 0 when unknown.
+    int line() const;
+
+private:
+    explicit MXXmlElement(MXXmlElementData *data);
+    MXXmlElement(const MXXmlElement &) = delete;
+    MXXmlElement &operator=(const MXXmlElement &) = delete;
+
+    std::unique_ptr<MXXmlElementData> d;
+    friend class MXXmlDocument;
+    friend struct MXXmlElementData;
+    friend struct MXXmlDocumentData;
+};
+
+#endif // MXXMLELEMENT_H

@@ -1,0 +1,2 @@
+// SPDX-License-Identifier: MIT
+// Carries the tests' precompiled header.
