@@ -64,15 +64,6 @@ AnchorInfo AnchorInfo::fromString(const QString &text)
     return info;
 }
 
-bool operator==(const AnchorInfo &a, const AnchorInfo &b)
-{
-    for (int i = 0; i < 4; ++i) {
-        if (a.targetPoint[i] != b.targetPoint[i] || a.distance[i] != b.distance[i])
-            return false;
-    }
-    return true;
-}
-
 DuiWidget::DuiWidget(QGraphicsItem *parent)
     : DuiWidgetBase(*new DuiWidgetPrivate, parent)
 {

@@ -25,7 +25,14 @@ struct DUI_EXPORT AnchorInfo
     // names read as Left, unparsable distances as 0, entries beyond the fourth are ignored.
     static AnchorInfo fromString(const QString &text);
 
-    friend bool operator==(const AnchorInfo &a, const AnchorInfo &b);
+    friend bool operator==(const AnchorInfo &a, const AnchorInfo &b)
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (a.targetPoint[i] != b.targetPoint[i] || a.distance[i] != b.distance[i])
+                return false;
+        }
+        return true;
+    }
     friend bool operator!=(const AnchorInfo &a, const AnchorInfo &b) { return !(a == b); }
 };
 Q_DECLARE_METATYPE(AnchorInfo)

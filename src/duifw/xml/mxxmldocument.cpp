@@ -118,17 +118,25 @@ bool MXXmlDocumentData::parse(const char *data, size_t length)
 
     const pugi::xml_parse_result result =
         document.load_buffer(data, length, pugi::parse_default, pugi::encoding_auto);
+    ptrdiff_t errorOffset = result.offset;
     if (result) {
         pugi::xml_node element = document.document_element();
-        if (element) {
+        pugi::xml_node second = element ? element.next_sibling() : pugi::xml_node();
+        while (second && second.type() != pugi::node_element)
+            second = second.next_sibling();
+        if (element && !second) {
             root = wrap(element);
             return true;
         }
+        // pugixml accepts several top-level elements; well-formed XML has exactly one.
+        errorMessage = element ? std::wstring(L"More than one document element") : std::wstring(L"No document element");
+        errorOffset = second ? second.offset_debug() : -1;
+    } else {
+        errorMessage = toWide(result.description());
     }
 
-    errorMessage = result ? std::wstring(L"No document element") : toWide(result.description());
-    if (!result && length > 0) {
-        const ptrdiff_t offset = std::min<ptrdiff_t>(result.offset, ptrdiff_t(length));
+    if (errorOffset >= 0 && length > 0) {
+        const ptrdiff_t offset = std::min<ptrdiff_t>(errorOffset, ptrdiff_t(length));
         errorLine = lineOf(offset);
         const ptrdiff_t lineStart = lineStarts[size_t(errorLine - 1)];
         // Columns count characters, so skip UTF-8 continuation bytes.
