@@ -20,6 +20,15 @@
 #include "mxxmlelement.h"
 
 // theme
+#include "duianimationwidget.h"
+#include "duiframeitem.h"
+#include "duiframeitemdrawer.h"
+#include "duiframeitemex.h"
+#include "duiframeitemext.h"
+#include "duigraphicsdropshadoweffect.h"
+#include "duigraphicsoutergloweffect.h"
+#include "duiimagewidget.h"
+#include "duitextoutlineeffect.h"
 #include "duitheme.h"
 
 // platform

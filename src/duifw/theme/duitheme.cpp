@@ -2,6 +2,7 @@
 #include "duitheme.h"
 #include "duitheme_p.h"
 
+#include "duiresourceloader.h"
 #include "duiwindef.h"
 
 #include <QtCore/qatomic.h>
@@ -75,4 +76,16 @@ QSize DuiTheme::virtualScreenSize()
         cachedSize = QSize(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
     }
     return cachedSize;
+}
+
+unsigned int DuiTheme::getCurrentPerceptualColor()
+{
+    return duiThemeData()->perceptualColor.rgba();
+}
+
+QPixmap DuiTheme::getImage(const QString &path, bool useHandlers)
+{
+    if (path.isEmpty())
+        return QPixmap();
+    return getResourceLoader()->loadImage(path, useHandlers);
 }

@@ -6,6 +6,7 @@
 
 #include <QtCore/qobjectdefs.h>
 #include <QtCore/qsize.h>
+#include <QtGui/qpixmap.h>
 #include <QtGui/qrgb.h>
 
 class DUI_EXPORT DuiTheme
@@ -31,6 +32,10 @@ public:
     // Colour of `type` in row `themeIndex`; an index outside 0..9 reads the last row.
     static QRgb getColor(int themeIndex, ColorType type);
     static int getColorTheme();
+    static unsigned int getCurrentPerceptualColor();
+
+    // A null pixmap for an empty path; otherwise the resource loader's image.
+    static QPixmap getImage(const QString &path, bool useHandlers = true);
 
     // Size of the virtual desktop, asked of the system at most once a second.
     static QSize virtualScreenSize();

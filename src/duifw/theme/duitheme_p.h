@@ -5,8 +5,11 @@
 #include "duiglobal.h"
 
 // The process-wide theme state; created by the first DuiTheme call that needs it.
+#include <QtGui/qcolor.h>
+
 struct DuiThemeData
 {
+    QColor perceptualColor = QColor::fromRgba(0xFF22B6FF);
     int themeIndex = -1;
 };
 
