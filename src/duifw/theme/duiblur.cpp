@@ -25,13 +25,34 @@ void boxStep(const int *in, int *out, int n, int left, int right)
     }
 }
 
-void blurLine(std::vector<int> &line, std::vector<int> &scratch, int s, int t)
+// Blurs every row of a width x height byte plane with the three box steps.
+void blurRows(std::vector<uchar> &plane, int width, int height, int s, int t)
 {
-    const int n = int(line.size());
-    boxStep(line.data(), scratch.data(), n, t, s);
-    boxStep(scratch.data(), line.data(), n, s, t);
-    boxStep(line.data(), scratch.data(), n, s, s);
-    line.swap(scratch);
+    std::vector<int> line(static_cast<size_t>(width)), scratch(static_cast<size_t>(width));
+    for (int y = 0; y < height; ++y) {
+        uchar *row = plane.data() + size_t(y) * size_t(width);
+        std::copy(row, row + width, line.begin());
+        boxStep(line.data(), scratch.data(), width, t, s);
+        boxStep(scratch.data(), line.data(), width, s, t);
+        boxStep(line.data(), scratch.data(), width, s, s);
+        std::copy(scratch.begin(), scratch.end(), row);
+    }
+}
+
+// Transposes a width x height byte plane in cache-sized tiles.
+std::vector<uchar> transposed(const std::vector<uchar> &plane, int width, int height)
+{
+    constexpr int kTile = 32;
+    std::vector<uchar> out(plane.size());
+    for (int y0 = 0; y0 < height; y0 += kTile) {
+        for (int x0 = 0; x0 < width; x0 += kTile) {
+            const int y1 = std::min(height, y0 + kTile), x1 = std::min(width, x0 + kTile);
+            for (int y = y0; y < y1; ++y)
+                for (int x = x0; x < x1; ++x)
+                    out[size_t(x) * size_t(height) + size_t(y)] = plane[size_t(y) * size_t(width) + size_t(x)];
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -50,29 +71,24 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
     const int height = image.height();
 
     if (r > 0) {
-        std::vector<int> line, scratch;
-        line.resize(size_t(width));
-        scratch.resize(size_t(width));
+        // The alpha channel alone carries the result: blur it as a byte plane, rows first, then
+        // the columns as rows of the transposed plane, which keeps memory access sequential.
+        std::vector<uchar> alpha(size_t(width) * size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            uchar *dst = alpha.data() + size_t(y) * size_t(width);
+            for (int x = 0; x < width; ++x)
+                dst[x] = uchar(qAlpha(row[x]));
+        }
+        blurRows(alpha, width, height, s, t);
+        std::vector<uchar> columns = transposed(alpha, width, height);
+        blurRows(columns, height, width, s, t);
+        alpha = transposed(columns, height, width);
         for (int y = 0; y < height; ++y) {
             auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            const uchar *src = alpha.data() + size_t(y) * size_t(width);
             for (int x = 0; x < width; ++x)
-                line[size_t(x)] = qAlpha(row[x]);
-            blurLine(line, scratch, s, t);
-            for (int x = 0; x < width; ++x)
-                row[x] = (row[x] & 0x00FFFFFFu) | (QRgb(line[size_t(x)]) << 24);
-        }
-        line.resize(size_t(height));
-        scratch.resize(size_t(height));
-        const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-        auto *bits = reinterpret_cast<QRgb *>(image.bits());
-        for (int x = 0; x < width; ++x) {
-            for (int y = 0; y < height; ++y)
-                line[size_t(y)] = qAlpha(bits[y * stride + x]);
-            blurLine(line, scratch, s, t);
-            for (int y = 0; y < height; ++y) {
-                QRgb &p = bits[y * stride + x];
-                p = (p & 0x00FFFFFFu) | (QRgb(line[size_t(y)]) << 24);
-            }
+                row[x] = (row[x] & 0x00FFFFFFu) | (QRgb(src[x]) << 24);
         }
     }
 
