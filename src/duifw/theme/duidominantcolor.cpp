@@ -6,8 +6,6 @@
 #include "duitheme_p.h"
 
 #include <QtGui/qcolor.h>
-#include <QtGui/qpainter.h>
-#include <QtWidgets/qdrawutil.h>
 
 #include <cmath>
 #include <vector>
@@ -119,23 +117,18 @@ QRgb stripAverage(const QImage &strip)
     return qRgb(int(r / total), int(g / total), int(b / total));
 }
 
-QImage edgeStrip(const QImage &image, const QSize &size, const QMargins &margins)
-{
-    QImage strip(size, QImage::Format_ARGB32_Premultiplied);
-    strip.fill(Qt::transparent);
-    QPainter painter(&strip);
-    const QPixmap source = QPixmap::fromImage(image);
-    qDrawBorderPixmap(&painter, strip.rect(), margins, source, source.rect(), margins);
-    return strip;
-}
-
 // Stands in when no cluster stands out: the mean of the right and bottom edges.
 QRgb edgeColor(const QImage &image)
 {
     if (image.width() < kEdgeStrip || image.height() < kEdgeStrip)
         return stripAverage(image.depth() == 32 ? image : image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    const QRgb right = stripAverage(edgeStrip(image, QSize(kEdgeStrip, image.height()), QMargins(0, 0, kEdgeStrip, 0)));
-    const QRgb bottom = stripAverage(edgeStrip(image, QSize(image.width(), kEdgeStrip), QMargins(0, 0, 0, kEdgeStrip)));
+    // Copying the strips unscaled gives the pixels a border drawing of them would, without
+    // going through a QPixmap (so the analysis also runs outside the GUI thread).
+    const auto strip = [&image](const QRect &rect) {
+        return image.copy(rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    const QRgb right = stripAverage(strip(QRect(image.width() - kEdgeStrip, 0, kEdgeStrip, image.height())));
+    const QRgb bottom = stripAverage(strip(QRect(0, image.height() - kEdgeStrip, image.width(), kEdgeStrip)));
     return qRgb((qRed(right) + qRed(bottom)) / 2, (qGreen(right) + qGreen(bottom)) / 2,
                 (qBlue(right) + qBlue(bottom)) / 2);
 }
@@ -174,17 +167,21 @@ QRgb dominantColor(const QImage &image)
                 ++skipped;
                 continue;
             }
-            const QColor hsv = QColor::fromRgb(rgb).toHsv();
-            const int value = hsv.value();
+            // The HSV value of an 8-bit colour is its largest channel; only mid tones need the
+            // full conversion.
+            const int value = qMax(qRed(rgb), qMax(qGreen(rgb), qBlue(rgb)));
             if (value > 191)
                 continue;
             ColorNode *node = &nodes[used++];
             node->color = rgb;
-            node->hue = quint16(hsv.hsvHue());
-            if (value < 63)
+            if (value < 63) {
+                node->hue = 0;
                 dark.append(node);
-            else
-                saturation[size_t(hsv.hsvSaturation())].append(node);
+                continue;
+            }
+            const QColor hsv = QColor::fromRgb(rgb).toHsv();
+            node->hue = quint16(hsv.hsvHue());
+            saturation[size_t(hsv.hsvSaturation())].append(node);
         }
     }
 
