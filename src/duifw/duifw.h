@@ -20,7 +20,12 @@
 #include "mxxmlelement.h"
 
 // theme
+#include "duicolorizeeffectmanager.h"
+#include "duicolorizeevent.h"
+#include "duigolbaleffectmgr.h"
+#include "duigraphicshsleffect.h"
 #include "duitheme.h"
+#include "duithemecolorwidget.h"
 
 // platform
 #include "duiwindef.h"
