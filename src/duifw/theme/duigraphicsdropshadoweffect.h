@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#ifndef DUIGRAPHICSDROPSHADOWEFFECT_H
+#define DUIGRAPHICSDROPSHADOWEFFECT_H
+
+#include "duiglobal.h"
+
+#include <QtGui/qcolor.h>
+#include <QtWidgets/qgraphicseffect.h>
+
+// A blurred, coloured copy of the source drawn at an offset below it.
+class DUI_EXPORT DuiGraphicsDropShadowEffect : public QGraphicsEffect
+{
+    Q_OBJECT
+    Q_PROPERTY(QPointF offset READ offset WRITE setOffset NOTIFY offsetChanged)
+    Q_PROPERTY(qreal xOffset READ xOffset WRITE setXOffset NOTIFY offsetChanged)
+    Q_PROPERTY(qreal yOffset READ yOffset WRITE setYOffset NOTIFY offsetChanged)
+    Q_PROPERTY(qreal blurRadius READ blurRadius WRITE setBlurRadius NOTIFY blurRadiusChanged)
+    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
+
+public:
+    explicit DuiGraphicsDropShadowEffect(QObject *parent = nullptr);
+    ~DuiGraphicsDropShadowEffect() override;
+
+    QRectF boundingRectFor(const QRectF &rect) const override;
+    QPointF offset() const { return m_offset; }
+    qreal xOffset() const { return m_offset.x(); }
+    qreal yOffset() const { return m_offset.y(); }
+    qreal blurRadius() const { return m_blurRadius; }
+    QColor color() const { return m_color; }
+
+public slots:
+    void setOffset(const QPointF &offset);
+    void setOffset(qreal dx, qreal dy) { setOffset(QPointF(dx, dy)); }
+    void setOffset(qreal d) { setOffset(QPointF(d, d)); }
+    void setXOffset(qreal dx) { setOffset(QPointF(dx, m_offset.y())); }
+    void setYOffset(qreal dy) { setOffset(QPointF(m_offset.x(), dy)); }
+    void setBlurRadius(qreal blurRadius);
+    void setColor(const QColor &color);
+
+signals:
+    void offsetChanged(const QPointF &offset);
+    void blurRadiusChanged(qreal blurRadius);
+    void colorChanged(const QColor &color);
+
+protected:
+    void draw(QPainter *painter) override;
+
+private:
+    QColor m_color;
+    QPointF m_offset;
+    double m_blurRadius = 0;
+};
+
+#endif // DUIGRAPHICSDROPSHADOWEFFECT_H

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#ifndef DUIIMAGEWIDGET_P_H
+#define DUIIMAGEWIDGET_P_H
+
+#include "duiimagewidget.h"
+#include "duiwidget_p.h"
+
+class QGraphicsPixmapItem;
+
+class DUI_AUTOTEST_EXPORT DuiImageWidgetPrivate : public DuiWidgetPrivate
+{
+    Q_DECLARE_PUBLIC(DuiImageWidget)
+public:
+    QGraphicsPixmapItem *pixmapItem = nullptr;
+    QString imagePath;
+    double rotate = 0;
+    double scale = 0;
+    bool handHover = false;
+    bool acceptClick = true;
+    QColor effectColor = QColor(Qt::transparent);
+    QColor borderColor;
+    DuiImageWidget::ImageScalePolicy scalePolicy = DuiImageWidget::ScaleWidgetCenter;
+};
+
+// Draws the thin rounded frame that image and animation widgets put around their picture.
+void duiDrawImageBorder(QPainter *painter, const QRectF &rect, const QColor &color);
+
+#endif // DUIIMAGEWIDGET_P_H

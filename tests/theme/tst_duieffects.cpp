@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: MIT
+#include <duigraphicsdropshadoweffect.h>
+#include <duigraphicsoutergloweffect.h>
+#include <duitextoutlineeffect.h>
+
+#include "duiblur_p.h"
+
+#include <QtTest/qsignalspy.h>
+#include <QtTest/qtest.h>
+#include <QtWidgets/qgraphicsitem.h>
+#include <QtWidgets/qgraphicsscene.h>
+
+namespace {
+
+QImage renderScene(QGraphicsScene &scene, const QSize &size)
+{
+    QImage out(size, QImage::Format_ARGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    scene.render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
+    return out;
+}
+
+QGraphicsRectItem *blackSquare(QGraphicsScene &scene, const QPointF &pos, qreal side)
+{
+    auto *item = scene.addRect(0, 0, side, side, Qt::NoPen, Qt::black);
+    item->setPos(pos);
+    return item;
+}
+
+QImage singlePixel(int size, const QPoint &at)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    image.setPixel(at, qRgba(0, 0, 0, 255));
+    return image;
+}
+
+} // namespace
+
+class tst_DuiEffects : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void blurRadiusZeroIsTheSilhouette();
+    void blurIsSymmetricAndCapped();
+    void blurBadInput();
+    void dropShadowDrawsOnlySourceWhenIdle();
+    void dropShadowSilhouetteAndOffset();
+    void dropShadowProperties();
+    void glowFallOff();
+    void glowOnTransparentSource();
+    void glowProperties();
+    void glowEffectRenders();
+    void outlineSquare();
+    void outlineSmoothing();
+    void outlineEffectNotCutOff();
+};
+
+void tst_DuiEffects::blurRadiusZeroIsTheSilhouette()
+{
+    QImage image = singlePixel(5, QPoint(2, 2));
+    duiBlurAndTint(image, 0, Qt::red);
+    QCOMPARE(image.pixelColor(2, 2), QColor(Qt::red));
+    QCOMPARE(qAlpha(image.pixel(1, 2)), 0);
+    QCOMPARE(qAlpha(image.pixel(2, 3)), 0);
+}
+
+void tst_DuiEffects::blurIsSymmetricAndCapped()
+{
+    QImage source(301, 301, QImage::Format_ARGB32_Premultiplied);
+    source.fill(Qt::transparent);
+    QPainter(&source).fillRect(140, 140, 21, 21, Qt::black);
+
+    QImage blurred = source;
+    duiBlurAndTint(blurred, 10, Qt::blue);
+    // Spread out, symmetric about the centre, and still centred highest.
+    QVERIFY(qAlpha(blurred.pixel(150, 150)) > qAlpha(blurred.pixel(150, 165)));
+    QVERIFY(qAlpha(blurred.pixel(150, 165)) > 0);
+    QVERIFY(qAbs(qAlpha(blurred.pixel(135, 150)) - qAlpha(blurred.pixel(165, 150))) <= 2);
+    QVERIFY(qAbs(qAlpha(blurred.pixel(150, 135)) - qAlpha(blurred.pixel(150, 165))) <= 2);
+    QCOMPARE(qAlpha(blurred.pixel(150, 120)), 0);
+    // The colour replaces the source's.
+    const QColor c = QColor::fromRgba(blurred.pixel(150, 150));
+    QVERIFY(c.blue() > 0 && c.red() == 0 && c.green() == 0);
+
+    QImage at128 = source, at200 = source, at64 = source;
+    duiBlurAndTint(at128, 128, Qt::blue);
+    duiBlurAndTint(at200, 200, Qt::blue);
+    duiBlurAndTint(at64, 64, Qt::blue);
+    QCOMPARE(at200, at128);
+    QVERIFY(at64 != at128);
+}
+
+void tst_DuiEffects::blurBadInput()
+{
+    QImage null;
+    duiBlurAndTint(null, 5, Qt::red);
+    QVERIFY(null.isNull());
+    QImage tiny = singlePixel(1, QPoint(0, 0));
+    duiBlurAndTint(tiny, 50, Qt::red);
+    QCOMPARE(tiny.pixelColor(0, 0), QColor(Qt::red)); // edges repeat: a lone pixel stays whole
+    QImage negative = singlePixel(3, QPoint(1, 1));
+    duiBlurAndTint(negative, -7, Qt::green);
+    QCOMPARE(negative.pixelColor(1, 1), QColor(Qt::green));
+    QImage wide(4000, 1, QImage::Format_ARGB32);
+    wide.fill(Qt::black);
+    duiBlurAndTint(wide, 128, Qt::red);
+    QCOMPARE(wide.pixelColor(2000, 0), QColor(Qt::red));
+}
+
+void tst_DuiEffects::dropShadowDrawsOnlySourceWhenIdle()
+{
+    QGraphicsScene scene;
+    auto *item = blackSquare(scene, QPointF(10, 10), 10);
+    auto *effect = new DuiGraphicsDropShadowEffect;
+    effect->setColor(Qt::red);
+    item->setGraphicsEffect(effect);
+    const QImage out = renderScene(scene, QSize(40, 40));
+    QCOMPARE(out.pixelColor(15, 15), QColor(Qt::black));
+    QCOMPARE(out.pixelColor(22, 22), QColor(Qt::white));
+    QCOMPARE(effect->boundingRectFor(QRectF(0, 0, 10, 10)), QRectF(0, 0, 10, 10));
+}
+
+void tst_DuiEffects::dropShadowSilhouetteAndOffset()
+{
+    QGraphicsScene scene;
+    // Away from the origin, so that drawing in the wrong coordinate space would show.
+    auto *item = blackSquare(scene, QPointF(20, 20), 10);
+    auto *effect = new DuiGraphicsDropShadowEffect;
+    effect->setColor(Qt::red);
+    effect->setOffset(3, 3);
+    item->setGraphicsEffect(effect);
+    const QImage out = renderScene(scene, QSize(50, 50));
+    QCOMPARE(out.pixelColor(25, 25), QColor(Qt::black)); // the source on top
+    QCOMPARE(out.pixelColor(31, 31), QColor(Qt::red));   // silhouette 3 down and right
+    QCOMPARE(out.pixelColor(32, 23), QColor(Qt::red));
+    QCOMPARE(out.pixelColor(33, 33), QColor(Qt::white)); // unblurred: a hard edge
+    QCOMPARE(out.pixelColor(21, 21), QColor(Qt::black));
+    QCOMPARE(out.pixelColor(20, 31), QColor(Qt::white));
+
+    effect->setBlurRadius(4);
+    QCOMPARE(effect->boundingRectFor(QRectF(0, 0, 10, 10)), QRectF(-1, -1, 18, 18));
+    const QImage soft = renderScene(scene, QSize(50, 50));
+    const QColor edge = soft.pixelColor(34, 28);
+    QVERIFY2(edge.red() == 255 && edge.green() > 0 && edge.green() < 255, qPrintable(edge.name()));
+}
+
+void tst_DuiEffects::dropShadowProperties()
+{
+    DuiGraphicsDropShadowEffect effect;
+    QSignalSpy offset(&effect, &DuiGraphicsDropShadowEffect::offsetChanged);
+    QSignalSpy radius(&effect, &DuiGraphicsDropShadowEffect::blurRadiusChanged);
+    QSignalSpy color(&effect, &DuiGraphicsDropShadowEffect::colorChanged);
+    QVERIFY(!effect.color().isValid());
+    effect.setOffset(2.0);
+    QCOMPARE(effect.offset(), QPointF(2, 2));
+    effect.setXOffset(5);
+    QCOMPARE(effect.offset(), QPointF(5, 2));
+    effect.setYOffset(2); // unchanged: no signal
+    QCOMPARE(offset.count(), 2);
+    effect.setBlurRadius(3);
+    effect.setBlurRadius(3.0000000000001);
+    QCOMPARE(radius.count(), 1);
+    effect.setColor(Qt::red);
+    effect.setColor(Qt::red);
+    QCOMPARE(color.count(), 1);
+    QVERIFY(effect.setProperty("yOffset", 7.0));
+    QCOMPARE(effect.yOffset(), 7.0);
+}
+
+void tst_DuiEffects::glowFallOff()
+{
+    const QImage glow = duiMakeGlow(singlePixel(21, QPoint(10, 10)), qRgb(0, 255, 0), 4, 50, 255);
+    QCOMPARE(glow.format(), QImage::Format_ARGB32);
+    QCOMPARE(qAlpha(glow.pixel(10, 10)), 255);
+    QCOMPARE(qAlpha(glow.pixel(11, 10)), 255);
+    QCOMPARE(qAlpha(glow.pixel(12, 10)), 255);
+    const int at3 = qAlpha(glow.pixel(13, 10));
+    QVERIFY2(at3 >= 126 && at3 <= 129, QByteArray::number(at3));
+    QCOMPARE(qAlpha(glow.pixel(14, 10)), 0);
+    QCOMPARE(qAlpha(glow.pixel(15, 10)), 0);
+    // Euclidean: (2, 2) is sqrt(8) away, between 2 and 3.
+    const int diagonal = qAlpha(glow.pixel(12, 12));
+    QVERIFY(diagonal < 255 && diagonal > at3);
+    QCOMPARE(QColor::fromRgba(glow.pixel(11, 10)).green(), 255);
+    // Symmetric in every direction.
+    QCOMPARE(glow.pixel(7, 10), glow.pixel(13, 10));
+    QCOMPARE(glow.pixel(10, 7), glow.pixel(10, 13));
+    QCOMPARE(glow.pixel(8, 8), glow.pixel(12, 12));
+}
+
+void tst_DuiEffects::glowOnTransparentSource()
+{
+    QImage empty(16, 16, QImage::Format_ARGB32);
+    empty.fill(Qt::transparent);
+    const QImage glow = duiMakeGlow(empty, qRgb(255, 0, 0), 5, 0, 255);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            QCOMPARE(qAlpha(glow.pixel(x, y)), 0);
+    QVERIFY(duiMakeGlow(QImage(), qRgb(1, 2, 3), 4, 0, 255).isNull());
+    // Absurd sizes are bounded and do not exhaust memory.
+    const QImage huge = duiMakeGlow(singlePixel(8, QPoint(0, 0)), qRgb(1, 2, 3), 1000000, 50, 255);
+    QCOMPARE(qAlpha(huge.pixel(7, 7)), 255);
+}
+
+void tst_DuiEffects::glowProperties()
+{
+    DuiGraphicsOuterGlowEffect effect;
+    QCOMPARE(effect.alphaByte(), 255);
+    QSignalSpy opacity(&effect, &DuiGraphicsOuterGlowEffect::opacityChanged);
+    effect.setOpacity(0.5);
+    QCOMPARE(effect.alphaByte(), 127);
+    effect.setOpacity(0.5);
+    QCOMPARE(opacity.count(), 1);
+    effect.setSize(5);
+    QCOMPARE(effect.boundingRectFor(QRectF(0, 0, 10, 10)), QRectF(-6, -6, 22, 22));
+    QVERIFY(effect.setProperty("compositionMode", int(QPainter::CompositionMode_Plus)));
+    QCOMPARE(effect.compositionMode(), QPainter::CompositionMode_Plus);
+}
+
+void tst_DuiEffects::glowEffectRenders()
+{
+    QGraphicsScene scene;
+    auto *item = blackSquare(scene, QPointF(30, 30), 4);
+    auto *effect = new DuiGraphicsOuterGlowEffect;
+    effect->setColor(Qt::red);
+    effect->setSize(6);
+    effect->setSpread(50);
+    item->setGraphicsEffect(effect);
+    const QImage out = renderScene(scene, QSize(60, 60));
+    QCOMPARE(out.pixelColor(31, 31), QColor(Qt::black));
+    QCOMPARE(out.pixelColor(35, 31), QColor(Qt::red));   // 2 px out: full glow
+    QCOMPARE(out.pixelColor(41, 31), QColor(Qt::white)); // 8 px out: nothing
+    const QColor mid = out.pixelColor(38, 31);          // 5 px out: fading
+    QVERIFY2(mid.red() == 255 && mid.green() > 0 && mid.green() < 255, qPrintable(mid.name()));
+}
+
+void tst_DuiEffects::outlineSquare()
+{
+    DuiTextOutlineEffect effect;
+    effect.setColor(Qt::yellow);
+    const QImage outline = effect.makeOutline(singlePixel(1, QPoint(0, 0)));
+    QCOMPARE(outline.size(), QSize(4, 4));
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            const bool inside = x < 3 && y < 3;
+            QCOMPARE(qAlpha(outline.pixel(x, y)), inside ? 255 : 0);
+        }
+    }
+    QCOMPARE(QColor::fromRgba(outline.pixel(1, 1)).rgb(), QColor(Qt::yellow).rgb());
+
+    // Alphas add up and cap at 255.
+    QImage faint(2, 1, QImage::Format_ARGB32);
+    faint.setPixel(0, 0, qRgba(0, 0, 0, 100));
+    faint.setPixel(1, 0, qRgba(0, 0, 0, 200));
+    effect.setSize(2);
+    const QImage sum = effect.makeOutline(faint);
+    QCOMPARE(sum.size(), QSize(7, 6));
+    QCOMPARE(qAlpha(sum.pixel(0, 0)), 100);
+    QCOMPARE(qAlpha(sum.pixel(2, 2)), 255);
+    QCOMPARE(qAlpha(sum.pixel(5, 0)), 200);
+}
+
+void tst_DuiEffects::outlineSmoothing()
+{
+    QImage square(5, 5, QImage::Format_ARGB32);
+    square.fill(qRgba(0, 0, 0, 255));
+    DuiTextOutlineEffect effect;
+    const QImage smooth = effect.makeSmooth(square);
+    // Each kernel term is truncated: 4 x 15 + 4 x 20 + 112.
+    QCOMPARE(qAlpha(smooth.pixel(2, 2)), 252);
+    QCOMPARE(qAlpha(smooth.pixel(0, 0)), 255); // the border is kept as it was
+    QImage dot(3, 3, QImage::Format_ARGB32);
+    dot.fill(Qt::transparent);
+    dot.setPixel(1, 1, qRgba(0, 0, 0, 255));
+    QCOMPARE(qAlpha(effect.makeSmooth(dot).pixel(1, 1)), 112);
+}
+
+void tst_DuiEffects::outlineEffectNotCutOff()
+{
+    QGraphicsScene scene;
+    auto *item = blackSquare(scene, QPointF(20, 20), 6);
+    auto *effect = new DuiTextOutlineEffect;
+    effect->setColor(Qt::red);
+    effect->setSize(3);
+    item->setGraphicsEffect(effect);
+    QCOMPARE(effect->boundingRectFor(QRectF(0, 0, 6, 6)), QRectF(-4, -4, 14, 14));
+    const QImage out = renderScene(scene, QSize(40, 40));
+    QCOMPARE(out.pixelColor(22, 22), QColor(Qt::black));
+    QCOMPARE(out.pixelColor(17, 22), QColor(Qt::red)); // 3 px left of the square
+    QCOMPARE(out.pixelColor(28, 28), QColor(Qt::red)); // 3 px beyond its bottom right
+    QCOMPARE(out.pixelColor(16, 22), QColor(Qt::white));
+    QCOMPARE(out.pixelColor(29, 22), QColor(Qt::white));
+}
+
+QTEST_MAIN(tst_DuiEffects)
+#include "tst_duieffects.moc"
