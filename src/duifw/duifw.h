@@ -31,15 +31,20 @@
 
 // theme
 #include "duianimationwidget.h"
+#include "duicolorizeeffectmanager.h"
+#include "duicolorizeevent.h"
 #include "duiframeitem.h"
 #include "duiframeitemdrawer.h"
 #include "duiframeitemex.h"
 #include "duiframeitemext.h"
+#include "duigolbaleffectmgr.h"
 #include "duigraphicsdropshadoweffect.h"
+#include "duigraphicshsleffect.h"
 #include "duigraphicsoutergloweffect.h"
 #include "duiimagewidget.h"
 #include "duitextoutlineeffect.h"
 #include "duitheme.h"
+#include "duithemecolorwidget.h"
 
 // platform
 #include "duiwindef.h"

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: MIT
+// duiskin OUTDIR: paints every compiled-in skin image and writes it below OUTDIR (the folder of
+// theme.qrc). The output is byte-for-byte reproducible.
+#include "skinpainter.h"
+
+#include "duitheme_p.h"
+
+#include <QtCore/qbuffer.h>
+#include <QtCore/qdir.h>
+#include <QtCore/qfileinfo.h>
+#include <QtGui/qguiapplication.h>
+#include <QtGui/qimagewriter.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The preset base colours of theme rows 0..8; each decoration picture must have its row's colour
+// as its dominant colour, so that the window background continues the picture.
+constexpr QRgb kPresetColors[9] = {
+    0xFF22B6FF, 0xFFFB5CAA, 0xFFDF4FFF, 0xFFFFC342, 0xFF98D63A,
+    0xFF47DBF5, 0xFFDA6F32, 0xFFD96F32, 0xFFAAAAAA,
+};
+constexpr int kJpegQuality = 92;
+const QSize kDecorationSize(600, 300);
+
+QByteArray encode(const QImage &image, const char *format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    writer.setOptimizedWrite(false);
+    writer.setProgressiveScanWrite(false);
+    if (!writer.write(image))
+        return QByteArray();
+    return bytes;
+}
+
+bool save(const QString &root, const QString &name, const QByteArray &bytes)
+{
+    const QString path = root + QLatin1Char('/') + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "duiskin: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(name));
+    return true;
+}
+
+bool savePng(const QString &root, const QString &name, const QImage &image)
+{
+    return save(root, name, encode(image, "png", -1));
+}
+
+int clampChannel(int c)
+{
+    return qBound(0, c, 255);
+}
+
+QColor dominantOfJpeg(const QByteArray &jpeg)
+{
+    return QColor::fromRgb(dominantColor(QImage::fromData(jpeg, "jpg")));
+}
+
+// The colour a flat area of `color` has after a JPEG round trip.
+QColor jpegRoundTrip(const QColor &color)
+{
+    QImage tile(32, 32, QImage::Format_RGB32);
+    tile.fill(color);
+    return QImage::fromData(encode(tile, "jpg", kJpegQuality), "jpg").pixelColor(16, 16);
+}
+
+// Paints decoration `index` so that the encoded JPEG's dominant colour is exactly the preset
+// colour. Compression moves colours by a unit or two and cannot hold every colour in a flat
+// area, so the ground colour is first corrected by the error; where that does not settle, the
+// ground becomes a checker of two neighbouring colours whose round trips average to the target.
+QByteArray calibratedDecoration(int index)
+{
+    const QColor target = QColor::fromRgb(kPresetColors[index]);
+    const auto paint = [index](const QColor &base, const QColor &dither) {
+        return encode(skin::decoration(index, base, dither, kDecorationSize), "jpg", kJpegQuality);
+    };
+    QColor base = target;
+    for (int attempt = 0; attempt < 6; ++attempt) {
+        const QByteArray jpeg = paint(base, base);
+        const QColor found = dominantOfJpeg(jpeg);
+        if (found == target)
+            return jpeg;
+        base = QColor(clampChannel(base.red() + target.red() - found.red()),
+                      clampChannel(base.green() + target.green() - found.green()),
+                      clampChannel(base.blue() + target.blue() - found.blue()));
+    }
+
+    struct Sample
+    {
+        QColor color;
+        int offset[3]; // round trip minus target, per channel
+    };
+    std::vector<Sample> samples;
+    for (int dr = -3; dr <= 3; ++dr) {
+        for (int dg = -3; dg <= 3; ++dg) {
+            for (int db = -3; db <= 3; ++db) {
+                const QColor c(clampChannel(target.red() + dr), clampChannel(target.green() + dg),
+                               clampChannel(target.blue() + db));
+                const QColor r = jpegRoundTrip(c);
+                samples.push_back({c, {r.red() - target.red(), r.green() - target.green(), r.blue() - target.blue()}});
+            }
+        }
+    }
+    // A pair fits when, in every channel, its offsets add up to 1 (the checker averages into
+    // [target, target + 1)) or both are 0 (a channel at the end of the range cannot go above).
+    struct Pair
+    {
+        int cost;
+        size_t a;
+        size_t b;
+    };
+    std::vector<Pair> pairs;
+    for (size_t a = 0; a < samples.size(); ++a) {
+        for (size_t b = a; b < samples.size(); ++b) {
+            int cost = 0;
+            bool fits = true;
+            for (int ch = 0; ch < 3 && fits; ++ch) {
+                const int oa = samples[a].offset[ch];
+                const int ob = samples[b].offset[ch];
+                fits = (oa + ob == 1 || (oa == 0 && ob == 0)) && qAbs(oa) <= 2 && qAbs(ob) <= 2;
+                const int ca = int(samples[a].color.rgb() >> (8 * ch) & 0xFF);
+                const int cb = int(samples[b].color.rgb() >> (8 * ch) & 0xFF);
+                cost += qAbs(oa) + qAbs(ob) + qAbs(ca - cb);
+            }
+            if (fits)
+                pairs.push_back({cost, a, b});
+        }
+    }
+    std::stable_sort(pairs.begin(), pairs.end(), [](const Pair &x, const Pair &y) { return x.cost < y.cost; });
+    for (size_t i = 0; i < pairs.size() && i < 64; ++i) {
+        const QByteArray jpeg = paint(samples[pairs[i].a].color, samples[pairs[i].b].color);
+        if (dominantOfJpeg(jpeg) == target)
+            return jpeg;
+    }
+    std::fprintf(stderr, "duiskin: decoration %d does not settle on its preset colour\n", index);
+    return QByteArray();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: duiskin OUTDIR\n  writes the skin images below OUTDIR (src/duifw/resources)\n");
+        return 2;
+    }
+    const QString root = args.at(1);
+
+    bool ok = true;
+    for (int i = 0; i < 9; ++i)
+        ok &= save(root, QStringLiteral("common/window_decorate_%1.jpg").arg(i), calibratedDecoration(i));
+    ok &= savePng(root, QStringLiteral("common/decorate_fadeout.png"), skin::fadeOutMask(300));
+    ok &= savePng(root, QStringLiteral("common/item_selected_mask.png"), skin::selectedItemMask());
+    ok &= savePng(root, QStringLiteral("common/item_hovered_mask.png"), skin::hoveredItemMask());
+    return ok ? 0 : 1;
+}
