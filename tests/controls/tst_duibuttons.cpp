@@ -456,7 +456,6 @@ void tst_DuiButtons::radioLeavesTheGroup()
         radio->setParent(inner);
         radios << radio;
     }
-    QMetaObject::invokeMethod(group, [group] { group->metaObject(); });
     // construct() is protected; the XML builder calls it through doConstruct.
     struct Access : DuiButtonGroup { using DuiButtonGroup::construct; };
     static_cast<Access *>(group)->construct();

@@ -19,7 +19,14 @@ DuiButtonGroup::DuiButtonGroup(QGraphicsItem *parent)
 {
 }
 
-DuiButtonGroup::~DuiButtonGroup() = default;
+DuiButtonGroup::~DuiButtonGroup()
+{
+    // The buttons outlive this part of the group (child items go last); stop hearing from them.
+    Q_D(DuiButtonGroup);
+    for (DuiRadioButton *button : std::as_const(d->buttons))
+        disconnect(button, nullptr, this, nullptr);
+    d->buttons.clear();
+}
 
 QList<DuiRadioButton *> DuiButtonGroup::buttons() const
 {

@@ -122,11 +122,13 @@ void DuiLineEdit::setDisableStatus(bool disabled)
     if (disabled) {
         setBackgroundColor(QColor(239, 239, 239, 255));
         d->frameItem->setColorizePolicy(UnColorableFlag);
+        d->frameItem->setEnable(false);
     } else {
         setBackgroundColor(Qt::white);
+        // Enable first: a frame item takes policies given while disabled only for the moment.
+        d->frameItem->setEnable(true);
         d->frameItem->setColorizePolicy(colorizePolicy());
     }
-    d->frameItem->setEnable(!disabled);
     d->frameItem->colorize(DuiTheme::getColor(DuiTheme::DarkestColor));
 }
 
