@@ -9,6 +9,7 @@
 class DuiEditLabelPrivate;
 class DuiLabelWidget;
 class DuiLineEdit;
+class QGraphicsView;
 
 // A label that becomes a line edit when clicked, and a label again when editing ends; `submit()`
 // tells that the text changed. Escape cancels the edit.
