@@ -242,7 +242,7 @@ QVariant integerFromText(const QString &text, QString *problem)
         if (ok && v <= qulonglong(std::numeric_limits<T>::max()))
             return QVariant::fromValue(T(v));
     }
-    *problem = QStringLiteral("not a number in range, 0 used");
+    *problem = QStringLiteral("not a number in range; 0 used");
     return QVariant::fromValue(T(0));
 }
 
@@ -253,7 +253,7 @@ QVariant realFromText(const QString &text, QString *problem)
     const double v = text.trimmed().toDouble(&ok);
     if (ok && std::isfinite(v) && (std::is_same_v<T, double> || std::abs(v) <= double(std::numeric_limits<T>::max())))
         return QVariant::fromValue(T(v));
-    *problem = QStringLiteral("not a number in range, 0 used");
+    *problem = QStringLiteral("not a number in range; 0 used");
     return QVariant::fromValue(T(0));
 }
 
@@ -355,7 +355,7 @@ QVariant valueFromText(const QMetaProperty &property, const QString &text, QStri
                                         : enumerator.keyToValue(keys.constData(), &ok);
         if (!ok || keys.contains('\0')) {
             value = -1;
-            *problem = QStringLiteral("no key of %1::%2, -1 used").arg(QLatin1String(enumerator.scope()), QLatin1String(enumerator.name()));
+            *problem = QStringLiteral("no key of the enumeration; -1 used");
         }
         return enumVariant(type, value);
     }

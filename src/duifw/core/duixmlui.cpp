@@ -385,6 +385,8 @@ void DuiXmlUI::connectByName(QObject *root, QObject *receiver, bool includeRoot,
         bool connected;
     };
     QHash<QByteArray, QList<NamedSlot>> groups;
+    // Slots that look connectable but have "_" in the object name or signal.
+    QList<QByteArray> unusable;
     const QMetaObject *receiverMeta = receiver->metaObject();
     const int methodCount = receiverMeta->methodCount();
     for (int m = 0; m < methodCount; ++m) {
@@ -395,11 +397,14 @@ void DuiXmlUI::connectByName(QObject *root, QObject *receiver, bool includeRoot,
         if (!signature.startsWith("on_"))
             continue;
         const QList<QByteArray> parts = signature.split('_');
-        if (parts.size() != 3)
+        if (parts.size() != 3) {
+            if (reportUnmatched)
+                unusable.append(signature);
             continue;
+        }
         groups[parts.at(1)].append(NamedSlot{m, parts.at(2), signature, false, false});
     }
-    if (groups.isEmpty())
+    if (groups.isEmpty() && unusable.isEmpty())
         return;
 
     QList<QObject *> senders = root->findChildren<QObject *>();
@@ -429,6 +434,11 @@ void DuiXmlUI::connectByName(QObject *root, QObject *receiver, bool includeRoot,
 
     if (!reportUnmatched || !DuiXmlReport::enabled())
         return;
+    for (const QByteArray &signature : std::as_const(unusable))
+        DuiXmlReport::report(Diag::Warning, Diag::UnmatchedSlot, nullptr,
+                             QStringLiteral("slot %1 of %2 never matches: object names and signals containing \"_\" are not connected")
+                                 .arg(QString::fromLatin1(signature), className(receiver)),
+                             0);
     for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
         for (const NamedSlot &slot : it.value()) {
             if (slot.connected)
