@@ -318,7 +318,8 @@ private slots:
     {
         const QString path = m_dir.filePath(QStringLiteral("self.xml"));
         writeFile(QStringLiteral("self.xml"),
-                  "<xmlui>\n<DuiWidget objectName='level' xmlPath='" + path.toUtf8() + "'/>\n<DuiWidget xmlPath='" + path.toUtf8() + "'/></xmlui>");
+                  "<xmlui>\n<DuiWidget objectName='level' xmlPath='" + path.toUtf8() + "'/>\n<DuiWidget xmlPath='" +
+                      m_dir.path().toUtf8() + "/./self.xml'/></xmlui>");
         DuiWidget root;
         DuiXmlDiagnostics diagnostics;
         QVERIFY(DuiXmlUI::createFromFile(path, &root));

@@ -5,6 +5,8 @@
 #include "duilogging_p.h"
 #include "mxxmlelement.h"
 
+#include <QtCore/qdir.h>
+
 namespace {
 
 // Plain pointers, so that a thread that never builds XML pays nothing for them.
@@ -108,8 +110,10 @@ DocumentFrame *DocumentFrame::current()
 
 bool DocumentFrame::isBuilding(const QString &path)
 {
+    // "a/../x.xml" and "x.xml" are the same file to the loader.
+    const QString key = QDir::cleanPath(path);
     for (DocumentFrame *f = t_document; f; f = f->m_previous) {
-        if (!f->m_path.isEmpty() && f->m_path == path)
+        if (!f->m_path.isEmpty() && QDir::cleanPath(f->m_path) == key)
             return true;
     }
     return false;

@@ -8,7 +8,6 @@
 #include "duixmldiagnostics_p.h"
 #include "mxxmldocument.h"
 
-#include <QtCore/qdir.h>
 #include <QtCore/qmetaobject.h>
 #include <QtGui/qfont.h>
 
@@ -257,15 +256,14 @@ bool DuiXmlUI::createFromFile(const QString &path, DuiWidget *widget)
     if (!widget)
         return false;
     // A file that names itself (or an ancestor) as xmlPath would be built without end.
-    const QString key = QDir::cleanPath(path);
-    if (DuiXmlReport::DocumentFrame::isBuilding(key)) {
+    if (DuiXmlReport::DocumentFrame::isBuilding(path)) {
         if (DuiXmlReport::enabled())
             DuiXmlReport::report(Diag::Warning, Diag::RecursiveFile, nullptr,
                                  QStringLiteral("%1 is already being built; not loaded again").arg(DuiXmlReport::quoted(path)));
         return false;
     }
     MXXmlDocument document;
-    DuiXmlReport::DocumentFrame frame(key);
+    DuiXmlReport::DocumentFrame frame(path);
     if (!getResourceLoader()->loadXml(path, document)) {
         reportLoadFailure(document);
         return false;
