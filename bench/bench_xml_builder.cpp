@@ -104,7 +104,7 @@ void buildByHand(DuiWidget *root)
 template <typename Build>
 double measure(Build build)
 {
-    return bench::medianNs(15, [&] {
+    return bench::medianNs(31, [&] {
         QGraphicsScene scene;
         auto *root = new DuiWidget;
         root->setLayout(DuiWidget::VBox);
@@ -148,9 +148,21 @@ int main(int argc, char **argv)
         records = diagnostics.count();
     });
 
+    // Diagnostics alone: 1,000 elements that are all skipped, so nothing is built.
+    std::string unknown = "<xmlui>";
+    for (int i = 0; i < 1000; ++i)
+        unknown += "<Gadget objectName=\"g" + std::to_string(i) + "\"/>";
+    unknown += "</xmlui>";
+    const double unknownQuiet = measure([&](DuiWidget *root) { DuiXmlUI::createFromMemory(unknown, root); });
+    const double unknownCollected = measure([&](DuiWidget *root) {
+        DuiXmlDiagnostics diagnostics;
+        DuiXmlUI::createFromMemory(unknown, root);
+    });
+
     bench::report("1,000 widgets from XML (parse+build+layout+free)", fromXml, "the same tree in C++", byHand);
     bench::report("from XML with a diagnostics collector alive", withCollector, "from XML, no collector", fromXml);
     bench::report("1,000 skipped attributes, collector alive", skipsCollected, "1,000 skipped attributes, none", skipsQuiet);
+    bench::report("1,000 unknown elements, collector alive", unknownCollected, "1,000 unknown elements, none", unknownQuiet);
     std::printf("records collected per build with skips: %d\n", records);
     return 0;
 }
