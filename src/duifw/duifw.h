@@ -7,12 +7,16 @@
 
 // core
 #include "duiapplication.h"
+#include "duipropertyparser.h"
 #include "duiresourcehandler.h"
 #include "duiresourceloader.h"
 #include "duispaceritem.h"
 #include "duityperegister.h"
 #include "duiwidget.h"
 #include "duiwidgetbase.h"
+#include "duixmldiagnostics.h"
+#include "duixmlui.h"
+#include "i18nstring.h"
 
 // controls
 #include "duibuttongroup.h"

@@ -176,6 +176,10 @@ void tst_DuiResourceLoader::absolutePaths()
     QVERIFY(loader.loadRawData(dir.filePath(QStringLiteral("none.bin"))).isEmpty());
     // A file that is not an image decodes to nothing.
     QVERIFY(loader.loadImage(dir.filePath(QStringLiteral("raw.bin"))).isNull());
+    // Devices and folders are not read at all: /dev/zero would never end.
+    QVERIFY(loader.loadRawData(QStringLiteral("/dev/zero")).isEmpty());
+    QVERIFY(!loader.loadXml(QStringLiteral("/dev/zero"), doc));
+    QVERIFY(loader.loadRawData(dir.path()).isEmpty());
 }
 
 void tst_DuiResourceLoader::rawDecodingWithoutHandlers()

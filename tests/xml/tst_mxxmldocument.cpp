@@ -205,6 +205,7 @@ void tst_MXXmlDocument::loadFromFile()
     QVERIFY(!doc.errorMessage().empty());
     QCOMPARE(doc.errorLine(), 0);
     QVERIFY(!doc.loadFromFile(dir.path().toStdWString())); // a directory
+    QVERIFY(!doc.loadFromFile(L"/dev/zero"));              // a device: refused, not read forever
 }
 
 void tst_MXXmlDocument::deepNesting()

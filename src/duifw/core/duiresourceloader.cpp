@@ -10,15 +10,29 @@
 #include <QtCore/qatomic.h>
 #include <QtCore/qdir.h>
 #include <QtCore/qfile.h>
+#include <QtCore/qfileinfo.h>
 #include <QtCore/qregularexpression.h>
 
 #include <memory>
 
 namespace {
 
+// Resources are read whole, so only regular files of a sane size are read: a device such as
+// /dev/zero or a named pipe would never end, and a huge file would exhaust memory.
+constexpr qint64 kMaxResourceBytes = 256 * 1024 * 1024;
+
 bool readWholeFile(const QString &fileName, QByteArray &data)
 {
     QFile file(fileName);
+    if (!fileName.startsWith(QLatin1Char(':'))) {
+        const QFileInfo info(fileName);
+        if (!info.isFile() || info.size() > kMaxResourceBytes) {
+            if (info.exists())
+                qCWarning(lcDuiResource) << "not reading" << fileName << "(not a regular file, or larger than"
+                                         << kMaxResourceBytes << "bytes)";
+            return false;
+        }
+    }
     if (!file.open(QIODevice::ReadOnly))
         return false;
     data = file.readAll();

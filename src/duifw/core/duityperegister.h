@@ -105,4 +105,14 @@ private:
     const DuiFrameTypeRegister Class::s_register##Class(                    \
         getframeCreateFuncPointerDataHeader(), #Class, &Class::dynamicCreateObject##Class);
 
+// Enters a data element ("TabData", ...) or a font attribute ("bold", ...) under its name; one
+// line per entry in the .cpp that defines the function.
+#define DUI_REGISTER_DATA_ELEMENT(Name, function)                          \
+    static const DuiObjectDataTypeRegister s_registerData##Name(            \
+        getobjectDataCreatorDataHeader(), #Name, function);
+
+#define DUI_REGISTER_FONT_ATTRIBUTE(Name, function)                        \
+    static const DuiFontPropertyTypeRegister s_registerFont##Name(          \
+        getfontPropertyFuncDataHeader(), #Name, function);
+
 #endif // DUITYPEREGISTER_H

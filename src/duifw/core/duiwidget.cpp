@@ -3,6 +3,7 @@
 #include "duiwidget_p.h"
 
 #include "duitheme.h"
+#include "duixmlui.h"
 
 #include <QtCore/qhash.h>
 #include <QtGui/qpalette.h>
@@ -231,7 +232,9 @@ DuiWidget *DuiWidget::getXmlNode()
 
 void DuiWidget::doConstruct()
 {
-    // Loading xmlPath through the XML UI builder joins here once the builder exists.
+    const QString path = xmlPath();
+    if (!path.isEmpty())
+        DuiXmlUI::createFromFile(path, this);
     construct();
 }
 

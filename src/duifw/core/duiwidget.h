@@ -73,14 +73,16 @@ class DUI_EXPORT DuiWidget : public DuiWidgetBase
     Q_PROPERTY(qreal y READ y WRITE setY)
 
 public:
-    enum DragWidgetFlag { DragWindow = 1, NotDragWindow = 2, DragWithParentFlag = 3 };
+    // The enumerations have int as fixed type: an XML text naming no key writes -1, which must
+    // be a value they can hold.
+    enum DragWidgetFlag : int { DragWindow = 1, NotDragWindow = 2, DragWithParentFlag = 3 };
     Q_ENUM(DragWidgetFlag)
-    enum ColorizeWidgetFlag { FollowParent = 0, UnColorableFlag = 1, ColorableFlag = 2 };
+    enum ColorizeWidgetFlag : int { FollowParent = 0, UnColorableFlag = 1, ColorableFlag = 2 };
     Q_ENUM(ColorizeWidgetFlag)
-    enum LayoutType { VBox = 1, HBox = 2, Linear = 3, Anchor = 4 };
+    enum LayoutType : int { VBox = 1, HBox = 2, Linear = 3, Anchor = 4 };
     Q_ENUM(LayoutType)
     // Equal to Qt::AnchorPoint, and handed to Qt unchanged.
-    enum AnchorPoint { Left = 0, HCenter = 1, Right = 2, Top = 3, VCenter = 4, Bottom = 5 };
+    enum AnchorPoint : int { Left = 0, HCenter = 1, Right = 2, Top = 3, VCenter = 4, Bottom = 5 };
     Q_ENUM(AnchorPoint)
 
     explicit DuiWidget(QGraphicsItem *parent = nullptr);

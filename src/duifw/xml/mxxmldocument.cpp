@@ -2,6 +2,7 @@
 #include "mxxmldocument.h"
 
 #include <QtCore/qfile.h>
+#include <QtCore/qfileinfo.h>
 #include <QtCore/qstring.h>
 
 #include <pugixml.hpp>
@@ -10,6 +11,8 @@
 #include <vector>
 
 namespace {
+
+constexpr qint64 kMaxDocumentBytes = 256 * 1024 * 1024;
 
 std::wstring toWide(const char *utf8)
 {
@@ -160,7 +163,15 @@ MXXmlDocument::~MXXmlDocument() = default;
 
 bool MXXmlDocument::loadFromFile(const std::wstring &path)
 {
-    QFile file(QString::fromStdWString(path));
+    const QString fileName = QString::fromStdWString(path);
+    // Read whole: only regular files of a sane size (a device like /dev/zero would never end).
+    const QFileInfo info(fileName);
+    if (!fileName.startsWith(QLatin1Char(':')) && (!info.isFile() || info.size() > kMaxDocumentBytes)) {
+        d->reset();
+        d->errorMessage = info.exists() ? L"Not a regular file, or too large" : L"No such file";
+        return false;
+    }
+    QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         d->reset();
         d->errorMessage = QStringLiteral("Cannot open file: %1").arg(file.errorString()).toStdWString();

@@ -1,0 +1,409 @@
+// SPDX-License-Identifier: MIT
+// The attribute-text parsers of the property types XML can set, and the font resource files.
+#include "duipropertyparser.h"
+#include "duipropertyparsers_p.h"
+
+#include "duiresourceloader.h"
+#include "duityperegister.h"
+#include "duiwidget.h"
+#include "duixmldiagnostics_p.h"
+#include "i18nstring.h"
+#include "mxxmldocument.h"
+
+#include <QtCore/qcache.h>
+#include <QtCore/qcoreapplication.h>
+#include <QtCore/qmargins.h>
+#include <QtCore/qmetaobject.h>
+#include <QtCore/qsize.h>
+#include <QtGui/qcolor.h>
+#include <QtGui/qfont.h>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// The first `wanted` fields of `text` split at `separator` (empty fields kept). Returns how many
+// fields the text has, counting at most `wanted`, so absurdly long lists cost nothing extra.
+int leadingFields(const QString &text, QChar separator, QStringView *fields, int wanted)
+{
+    int count = 0;
+    qsizetype start = 0;
+    while (count < wanted) {
+        const qsizetype end = text.indexOf(separator, start);
+        if (end < 0) {
+            fields[count++] = QStringView(text).mid(start);
+            break;
+        }
+        fields[count++] = QStringView(text).mid(start, end - start);
+        start = end + 1;
+    }
+    return count;
+}
+
+double fieldAsReal(QStringView field)
+{
+    bool ok = false;
+    const double value = field.trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0.0;
+}
+
+int fieldAsInt(QStringView field)
+{
+    bool ok = false;
+    const int value = field.trimmed().toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+// Truncation and rounding of reals that may lie far outside the int range.
+int truncatedToInt(double value)
+{
+    return int(qBound(double(INT_MIN), std::trunc(value), double(INT_MAX)));
+}
+
+int roundedToInt(double value)
+{
+    return int(qBound(double(INT_MIN), std::round(value), double(INT_MAX)));
+}
+
+QVariant parseSizeF(const QString &text)
+{
+    QStringView f[2];
+    if (leadingFields(text, QLatin1Char(','), f, 2) < 2)
+        return QSizeF(-1, -1);
+    return QSizeF(fieldAsReal(f[0]), fieldAsReal(f[1]));
+}
+
+QVariant parseSize(const QString &text)
+{
+    const QSizeF size = parseSizeF(text).toSizeF();
+    return QSize(roundedToInt(size.width()), roundedToInt(size.height()));
+}
+
+QVariant parseMargins(const QString &text)
+{
+    QStringView f[4];
+    if (leadingFields(text, QLatin1Char(','), f, 4) < 4)
+        return QVariant::fromValue(QMargins());
+    return QVariant::fromValue(QMargins(truncatedToInt(fieldAsReal(f[0])), truncatedToInt(fieldAsReal(f[1])),
+                                        truncatedToInt(fieldAsReal(f[2])), truncatedToInt(fieldAsReal(f[3]))));
+}
+
+QVariant parseColor(const QString &text)
+{
+    QStringView f[4];
+    const int count = leadingFields(text, QLatin1Char(','), f, 4);
+    if (count < 3)
+        return QColor();
+    int rgba[4] = {0, 0, 0, 255};
+    for (int i = 0; i < count; ++i) {
+        rgba[i] = fieldAsInt(f[i]);
+        if (rgba[i] < 0 || rgba[i] > 255)
+            return QColor();
+    }
+    QColor color;
+    color.setRgb(rgba[0], rgba[1], rgba[2], rgba[3]);
+    return color;
+}
+
+QVariant parseAnchorInfo(const QString &text)
+{
+    return QVariant::fromValue(AnchorInfo::fromString(text));
+}
+
+QVariant parseI18nString(const QString &text)
+{
+    const QByteArray source = text.toUtf8();
+    // A text with a NUL cannot be a translation key; keep it whole rather than cut at the NUL.
+    if (source.contains('\0'))
+        return QVariant::fromValue(I18nString(text));
+    return QVariant::fromValue(I18nString(QObject::tr(source.constData())));
+}
+
+// Font resource files, read once each: file path -> font name -> font. At most 100 files stay,
+// the least recently used dropped first. Never destroyed: fonts must not outlive the GUI.
+typedef QHash<QString, QFont> FontMap;
+
+QCache<QString, FontMap> &fontFileCache()
+{
+    static auto *cache = new QCache<QString, FontMap>(100);
+    return *cache;
+}
+
+FontMap *loadFontFile(const QString &path)
+{
+    auto *fonts = new FontMap;
+    MXXmlDocument document;
+    DuiXmlReport::DocumentFrame frame(path);
+    if (!getResourceLoader()->loadXml(path, document)) {
+        if (DuiXmlReport::enabled()) {
+            const QString why = QString::fromStdWString(document.errorMessage());
+            DuiXmlReport::report(DuiXmlDiagnostics::Error, DuiXmlDiagnostics::DocumentNotLoaded, nullptr,
+                                 QStringLiteral("cannot load font file: %1").arg(why.isEmpty() ? QStringLiteral("no handler took the path") : why),
+                                 document.errorLine(), document.errorColumn());
+        }
+    } else if (const MXXmlElement *root = document.elementByPath(L"xmlui-resource")) {
+        for (int i = 0; i < root->childCount(); ++i) {
+            const MXXmlElement *child = root->child(i);
+            QFont font;
+            QString bad;
+            frame.element = child;
+            if (!DuiPropertyText::fontFromElement(child, &font, &bad)) {
+                if (DuiXmlReport::enabled())
+                    DuiXmlReport::report(DuiXmlDiagnostics::Warning, DuiXmlDiagnostics::UnknownAttribute, child,
+                                         QStringLiteral("font dropped: %1 is no font attribute").arg(DuiXmlReport::quoted(bad)));
+                continue;
+            }
+            fonts->insert(QString::fromStdWString(child->attribute(L"name")), font);
+        }
+    } else if (DuiXmlReport::enabled()) {
+        DuiXmlReport::report(DuiXmlDiagnostics::Error, DuiXmlDiagnostics::MissingRootElement, document.rootElement(),
+                             QStringLiteral("font file has no xmlui-resource element"));
+    }
+    return fonts;
+}
+
+QVariant parseFont(const QString &text)
+{
+    const qsizetype bar = text.indexOf(QLatin1Char('|'));
+    if (bar < 0 || text.indexOf(QLatin1Char('|'), bar + 1) >= 0)
+        return QFont();
+    const QString path = text.left(bar);
+    const QString name = text.mid(bar + 1);
+    QCache<QString, FontMap> &cache = fontFileCache();
+    if (const FontMap *fonts = cache.object(path))
+        return fonts->value(name, QFont());
+    FontMap *fonts = loadFontFile(path);
+    const QFont font = fonts->value(name, QFont());
+    cache.insert(path, fonts, 1);
+    return font;
+}
+
+// Meta-types that properties use and QMetaType::fromName must know; the Qt types among them
+// (QSizeF, QSize, QFont, QColor) are built in under those names already.
+struct MetaTypeRegistration
+{
+    MetaTypeRegistration()
+    {
+        qRegisterMetaType<AnchorInfo>("AnchorInfo");
+        qRegisterMetaType<I18nString>("I18nString");
+        qRegisterMetaType<QMargins>("QMargins");
+        QMetaType::registerConverter<I18nString, QString>(&I18nString::toString);
+    }
+} const s_metaTypes;
+
+const DuiPropertyParserRegister s_parseSizeF(QMetaType::QSizeF, parseSizeF);
+const DuiPropertyParserRegister s_parseSize(QMetaType::QSize, parseSize);
+const DuiPropertyParserRegister s_parseMargins(qMetaTypeId<QMargins>(), parseMargins);
+const DuiPropertyParserRegister s_parseColor(QMetaType::QColor, parseColor);
+const DuiPropertyParserRegister s_parseAnchorInfo(qMetaTypeId<AnchorInfo>(), parseAnchorInfo);
+const DuiPropertyParserRegister s_parseI18nString(qMetaTypeId<I18nString>(), parseI18nString);
+const DuiPropertyParserRegister s_parseFont(QMetaType::QFont, parseFont);
+
+// A value of an enumeration or flag property's own meta-type, from its integer value.
+QVariant enumVariant(QMetaType type, int value)
+{
+    switch (type.sizeOf()) {
+    case 1: {
+        const qint8 v = qint8(value);
+        return QVariant(type, &v);
+    }
+    case 2: {
+        const qint16 v = qint16(value);
+        return QVariant(type, &v);
+    }
+    case 8: {
+        const qint64 v = value;
+        return QVariant(type, &v);
+    }
+    case 4:
+        return QVariant(type, &value);
+    default:
+        return QVariant(value);
+    }
+}
+
+bool textAsBool(const QString &text)
+{
+    return !(text.isEmpty() || text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
+}
+
+template <typename T>
+QVariant integerFromText(const QString &text, QString *problem)
+{
+    bool ok = false;
+    const QString trimmed = text.trimmed();
+    if constexpr (std::is_signed_v<T>) {
+        const qlonglong v = trimmed.toLongLong(&ok, 10);
+        if (ok && v >= qlonglong(std::numeric_limits<T>::min()) && v <= qlonglong(std::numeric_limits<T>::max()))
+            return QVariant::fromValue(T(v));
+    } else {
+        const qulonglong v = trimmed.toULongLong(&ok, 10);
+        if (ok && v <= qulonglong(std::numeric_limits<T>::max()))
+            return QVariant::fromValue(T(v));
+    }
+    *problem = QStringLiteral("not a number in range; 0 used");
+    return QVariant::fromValue(T(0));
+}
+
+template <typename T>
+QVariant realFromText(const QString &text, QString *problem)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (ok && std::isfinite(v) && (std::is_same_v<T, double> || std::abs(v) <= double(std::numeric_limits<T>::max())))
+        return QVariant::fromValue(T(v));
+    *problem = QStringLiteral("not a number in range; 0 used");
+    return QVariant::fromValue(T(0));
+}
+
+} // namespace
+
+QHash<int, propertyParser> *getobjectPropertyCreatorMetaDataCreator()
+{
+    static QHash<int, propertyParser> table;
+    return &table;
+}
+
+DuiPropertyParserRegister::DuiPropertyParserRegister(int typeId, propertyParser parser)
+    : m_typeId(typeId)
+    , m_parser(parser)
+{
+    getobjectPropertyCreatorMetaDataCreator()->insert(typeId, parser);
+}
+
+DuiPropertyParserRegister::~DuiPropertyParserRegister()
+{
+    QHash<int, propertyParser> *table = getobjectPropertyCreatorMetaDataCreator();
+    // Leave a parser that replaced this one in place.
+    if (table->value(m_typeId) == m_parser)
+        table->remove(m_typeId);
+}
+
+namespace DuiPropertyText {
+
+int readLenientInt(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text.at(i).isSpace())
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        negative = text.at(i++) == QLatin1Char('-');
+    qint64 value = 0;
+    for (; i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'); ++i)
+        value = qMin<qint64>(value * 10 + (text.at(i).unicode() - '0'), qint64(INT_MAX) + 1);
+    if (negative)
+        value = -value;
+    return int(qBound(qint64(INT_MIN), value, qint64(INT_MAX)));
+}
+
+double readLenientReal(const QString &text)
+{
+    // Scan the longest prefix of the form [space][sign]digits[.digits][e[sign]digits].
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text.at(i).isSpace())
+        ++i;
+    const qsizetype start = i;
+    if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+        ++i;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+            ++i;
+        return i - from;
+    };
+    qsizetype mantissa = digits();
+    if (i < n && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return 0.0;
+    qsizetype end = i;
+    if (i < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
+        ++i;
+        if (i < n && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+            ++i;
+        if (digits() > 0)
+            end = i;
+    }
+    bool ok = false;
+    const double value = QStringView(text).mid(start, end - start).toDouble(&ok);
+    if (!ok)
+        return 0.0; // exponent overflow and the like
+    return value;
+}
+
+QVariant valueFromText(const QMetaProperty &property, const QString &text, QString *problem)
+{
+    problem->clear();
+    const QMetaType type = property.metaType();
+    const int id = type.id();
+    if (propertyParser parser = getobjectPropertyCreatorMetaDataCreator()->value(id))
+        return parser(text);
+
+    if (property.isEnumType()) {
+        const QMetaEnum enumerator = property.enumerator();
+        if (!enumerator.isValid())
+            return text; // an enumeration no meta-object describes: Qt decides at the write
+        const QByteArray keys = text.toLatin1();
+        bool ok = false;
+        int value = enumerator.isFlag() ? enumerator.keysToValue(keys.constData(), &ok)
+                                        : enumerator.keyToValue(keys.constData(), &ok);
+        if (!ok || keys.contains('\0')) {
+            value = -1;
+            *problem = QStringLiteral("no key of the enumeration; -1 used");
+        }
+        return enumVariant(type, value);
+    }
+
+    switch (id) {
+    case QMetaType::Bool:
+        return textAsBool(text);
+    case QMetaType::Int:
+        return integerFromText<int>(text, problem);
+    case QMetaType::UInt:
+        return integerFromText<uint>(text, problem);
+    case QMetaType::Long:
+        return integerFromText<long>(text, problem);
+    case QMetaType::ULong:
+        return integerFromText<ulong>(text, problem);
+    case QMetaType::LongLong:
+        return integerFromText<qlonglong>(text, problem);
+    case QMetaType::ULongLong:
+        return integerFromText<qulonglong>(text, problem);
+    case QMetaType::Short:
+        return integerFromText<short>(text, problem);
+    case QMetaType::UShort:
+        return integerFromText<ushort>(text, problem);
+    case QMetaType::Double:
+        return realFromText<double>(text, problem);
+    case QMetaType::Float:
+        return realFromText<float>(text, problem);
+    default:
+        return text;
+    }
+}
+
+bool fontFromElement(const MXXmlElement *element, QFont *font, QString *badAttribute)
+{
+    const int count = element->attributeCount();
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString::fromStdWString(element->attributeName(i));
+        if (!applyFontAttribute(font, name, element->attribute(i))) {
+            *badAttribute = name;
+            return false;
+        }
+    }
+    return true;
+}
+
+void clearFontFileCache()
+{
+    fontFileCache().clear();
+}
+
+} // namespace DuiPropertyText
