@@ -33,7 +33,7 @@ class DUI_EXPORT DuiPushButton : public DuiWidget
     Q_PROPERTY(bool checked READ checked WRITE setChecked)
 
 public:
-    enum ButtonStyle {
+    enum ButtonStyle : int {
         ButtonCheckable = 1,
         ButtonIconOnly = 2,
         ButtonTextOnly = 4,
@@ -43,7 +43,7 @@ public:
     };
     Q_DECLARE_FLAGS(ButtonStyles, ButtonStyle)
     Q_FLAG(ButtonStyles)
-    enum DisableMode { DisablePixmap = 0, DisableColorize = 1 };
+    enum DisableMode : int { DisablePixmap = 0, DisableColorize = 1 };
     Q_ENUM(DisableMode)
 
     explicit DuiPushButton(QGraphicsItem *parent = nullptr,
