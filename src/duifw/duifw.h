@@ -18,6 +18,16 @@
 #include "duixmlui.h"
 #include "i18nstring.h"
 
+// controls
+#include "duibuttongroup.h"
+#include "duicheckbox.h"
+#include "duieditlabel.h"
+#include "duihtmllabelwidget.h"
+#include "duilabelwidget.h"
+#include "duilineedit.h"
+#include "duipushbutton.h"
+#include "duiradiobutton.h"
+
 // xml
 #include "mxutility.h"
 #include "mxxmldocument.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // duiskin OUTDIR: paints every compiled-in skin image and writes it below OUTDIR (the folder of
 // theme.qrc). The output is byte-for-byte reproducible.
+#include "controlpainter.h"
 #include "skinpainter.h"
 
 #include "duitheme_p.h"
@@ -166,5 +167,26 @@ int main(int argc, char *argv[])
     ok &= savePng(root, QStringLiteral("common/decorate_fadeout.png"), skin::fadeOutMask(300));
     ok &= savePng(root, QStringLiteral("common/item_selected_mask.png"), skin::selectedItemMask());
     ok &= savePng(root, QStringLiteral("common/item_hovered_mask.png"), skin::hoveredItemMask());
+
+    using skin::ControlState;
+    const struct
+    {
+        const char *name;
+        ControlState state;
+    } states[] = {{"normal", ControlState::Normal},
+                  {"hover", ControlState::Hover},
+                  {"pressdown", ControlState::Pressed},
+                  {"disable", ControlState::Disabled}};
+    for (const auto &s : states) {
+        const QString name = QLatin1String(s.name);
+        ok &= savePng(root, QStringLiteral("duifw/button_%1.png").arg(name), skin::buttonImage(s.state));
+        for (bool checked : {true, false}) {
+            const QString prefix = checked ? QStringLiteral("selected") : QStringLiteral("default");
+            ok &= savePng(root, QStringLiteral("duifw/checkbox_%1_%2.png").arg(prefix, name), skin::checkBoxImage(checked, s.state));
+            ok &= savePng(root, QStringLiteral("duifw/radiobox_%1_%2.png").arg(prefix, name), skin::radioImage(checked, s.state));
+        }
+    }
+    ok &= savePng(root, QStringLiteral("duifw/edit_background.png"), skin::editImage(false));
+    ok &= savePng(root, QStringLiteral("duifw/edit_background_disable.png"), skin::editImage(true));
     return ok ? 0 : 1;
 }

@@ -24,7 +24,7 @@ class DUI_EXPORT DuiFrameItem : public DuiWidget
     Q_PROPERTY(QString backgroundMask READ backgroundMask WRITE setBackgroundMask)
 
 public:
-    enum DrawStyle { PixmapDrawStyle = 0, LinearGradientDrawStyle = 1 };
+    enum DrawStyle : int { PixmapDrawStyle = 0, LinearGradientDrawStyle = 1 };
     Q_ENUM(DrawStyle)
 
     explicit DuiFrameItem(QGraphicsItem *parent = nullptr);

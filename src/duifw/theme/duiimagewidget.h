@@ -21,7 +21,7 @@ class DUI_EXPORT DuiImageWidget : public DuiWidget
     Q_PROPERTY(ImageScalePolicy scalePolicy READ scalePolicy WRITE setScalePolicy)
 
 public:
-    enum ImageScalePolicy { ScaleWidgetCenter = 1, ScaleToLeftTop = 2, ScaleToRightTop = 3, ScaleToWidget = 4 };
+    enum ImageScalePolicy : int { ScaleWidgetCenter = 1, ScaleToLeftTop = 2, ScaleToRightTop = 3, ScaleToWidget = 4 };
     Q_ENUM(ImageScalePolicy)
 
     explicit DuiImageWidget(QGraphicsItem *parent = nullptr);

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "controlpainter.h"
+
+#include <QtGui/qpainter.h>
+#include <QtGui/qpainterpath.h>
+
+namespace skin {
+
+namespace {
+
+// The one accent of check marks and radio dots: a calm slate that sits with every colour row.
+const QColor kMark(0x3D, 0x4B, 0x5C);
+
+QImage transparentImage(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+struct Face
+{
+    QColor top;
+    QColor bottom;
+    QColor edge;
+};
+
+Face buttonFace(ControlState state)
+{
+    switch (state) {
+    case ControlState::Hover:
+        return {QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF6, 0xF6), QColor(0x86, 0x86, 0x86)};
+    case ControlState::Pressed:
+        return {QColor(0xDC, 0xDC, 0xDC), QColor(0xE6, 0xE6, 0xE6), QColor(0x70, 0x70, 0x70)};
+    case ControlState::Disabled:
+        return {QColor(0xF2, 0xF2, 0xF2), QColor(0xF2, 0xF2, 0xF2), QColor(0xD2, 0xD2, 0xD2)};
+    case ControlState::Normal:
+        break;
+    }
+    return {QColor(0xFC, 0xFC, 0xFC), QColor(0xF0, 0xF0, 0xF0), QColor(0xA8, 0xA8, 0xA8)};
+}
+
+void roundedFace(QImage &image, const Face &face, qreal radius)
+{
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient fill(0, 0, 0, image.height());
+    fill.setColorAt(0, face.top);
+    fill.setColorAt(1, face.bottom);
+    p.setPen(QPen(face.edge, 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(box, radius, radius);
+}
+
+} // namespace
+
+QImage buttonImage(ControlState state)
+{
+    QImage image = transparentImage(24, 24);
+    roundedFace(image, buttonFace(state), 3);
+    if (state == ControlState::Normal || state == ControlState::Hover) {
+        // A one-pixel highlight under the top edge gives the face a little lift.
+        QPainter p(&image);
+        p.setPen(QColor(255, 255, 255, 200));
+        p.drawLine(QPointF(3.5, 1.5), QPointF(20.5, 1.5));
+    }
+    return image;
+}
+
+QImage editImage(bool disabled)
+{
+    QImage image = transparentImage(24, 24);
+    const Face face = disabled ? Face{QColor(0xEF, 0xEF, 0xEF), QColor(0xEF, 0xEF, 0xEF), QColor(0xCC, 0xCC, 0xCC)}
+                               : Face{QColor(0xFF, 0xFF, 0xFF), QColor(0xFF, 0xFF, 0xFF), QColor(0x9A, 0x9A, 0x9A)};
+    roundedFace(image, face, 2);
+    return image;
+}
+
+namespace {
+
+Face markFace(bool checked, ControlState state)
+{
+    if (state == ControlState::Disabled)
+        return {QColor(0xF0, 0xF0, 0xF0), QColor(0xF0, 0xF0, 0xF0), QColor(0xCF, 0xCF, 0xCF)};
+    if (checked) {
+        const QColor fill = state == ControlState::Pressed ? kMark.darker(125) : (state == ControlState::Hover ? kMark.lighter(125) : kMark);
+        return {fill, fill, fill.darker(115)};
+    }
+    switch (state) {
+    case ControlState::Hover:
+        return {QColor(0xFF, 0xFF, 0xFF), QColor(0xFF, 0xFF, 0xFF), kMark.lighter(150)};
+    case ControlState::Pressed:
+        return {QColor(0xE8, 0xEB, 0xEE), QColor(0xE8, 0xEB, 0xEE), kMark};
+    default:
+        return {QColor(0xFF, 0xFF, 0xFF), QColor(0xFF, 0xFF, 0xFF), QColor(0x9E, 0xA6, 0xAE)};
+    }
+}
+
+QColor markColor(ControlState state)
+{
+    return state == ControlState::Disabled ? QColor(0xA8, 0xA8, 0xA8) : QColor(Qt::white);
+}
+
+} // namespace
+
+QImage checkBoxImage(bool checked, ControlState state)
+{
+    QImage image = transparentImage(16, 16);
+    const Face face = markFace(checked, state);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(face.edge, 1));
+    p.setBrush(face.top);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    if (checked) {
+        QPainterPath tick;
+        tick.moveTo(4, 8.2);
+        tick.lineTo(6.8, 11);
+        tick.lineTo(12, 5.2);
+        p.setPen(QPen(markColor(state), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(tick);
+    }
+    return image;
+}
+
+QImage radioImage(bool checked, ControlState state)
+{
+    QImage image = transparentImage(16, 16);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A checked radio keeps a white ring and shows a dot, so it reads differently from a check.
+    const Face face = markFace(false, state);
+    const QColor ring = checked && state != ControlState::Disabled ? markFace(true, state).top : face.edge;
+    p.setPen(QPen(ring, checked ? 1.5 : 1));
+    p.setBrush(face.top);
+    p.drawEllipse(QRectF(0.75, 0.75, 14.5, 14.5));
+    if (checked) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(state == ControlState::Disabled ? QColor(0xB4, 0xB4, 0xB4) : ring);
+        p.drawEllipse(QPointF(8, 8), 3.6, 3.6);
+    }
+    return image;
+}
+
+} // namespace skin

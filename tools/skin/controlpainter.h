@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// The painters of the basic controls' skin images. Frame images are neutral greys: the controls
+// tint them with a theme colour at run time, so grey edges take the theme's hue and near-white
+// fills stay light. Check and radio images are never tinted and carry their own colours.
+#ifndef CONTROLPAINTER_H
+#define CONTROLPAINTER_H
+
+#include <QtGui/qimage.h>
+
+namespace skin {
+
+enum class ControlState { Normal, Hover, Pressed, Disabled };
+
+// A rounded push-button face, cut by the nine-grid in thirds (24 x 24: 8-pixel corners).
+QImage buttonImage(ControlState state);
+
+// The line edit's field: a white (or, disabled, light grey) rounded rectangle with a thin edge.
+QImage editImage(bool disabled);
+
+// A 16 x 16 check box or radio button in a state, checked or not.
+QImage checkBoxImage(bool checked, ControlState state);
+QImage radioImage(bool checked, ControlState state);
+
+} // namespace skin
+
+#endif // CONTROLPAINTER_H
