@@ -572,12 +572,20 @@ void applyStyleToQt(QWidget *w, DWORD style)
 {
     if (!w->isWindow())
         return;
-    Qt::WindowFlags f = w->windowFlags();
-    // Without CustomizeWindowHint Qt would put back the hints that the style removes.
-    f |= Qt::CustomizeWindowHint;
+    const Qt::WindowFlags current = w->windowFlags();
+    Qt::WindowFlags f = current;
     f.setFlag(Qt::WindowSystemMenuHint, style & WS_SYSMENU);
     f.setFlag(Qt::WindowMinimizeButtonHint, style & WS_MINIMIZEBOX);
     f.setFlag(Qt::WindowMaximizeButtonHint, style & WS_MAXIMIZEBOX);
+    if (f == current)
+        return;
+    // With no frame or title hint left Qt would put every hint back; CustomizeWindowHint stops it
+    // (and is not used otherwise, as with minimise/maximise hints it drops FramelessWindowHint).
+    const Qt::WindowFlags explicitHints = Qt::FramelessWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                          | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                                          | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint;
+    if (!(f & explicitHints))
+        f |= Qt::CustomizeWindowHint;
     applyWindowFlags(w, f);
 }
 
