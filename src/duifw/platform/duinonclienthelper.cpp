@@ -133,16 +133,20 @@ bool DuiNonClientHelper::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::WindowStateChange:
-        windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
+        if (!m_applyingMaximized)
+            windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
         break;
     case QEvent::Resize:
-        if (isNormalState(m_window))
-            m_normalGeometry = m_window->geometry();
-        sendSize();
-        break;
     case QEvent::Move:
         if (isNormalState(m_window))
             m_normalGeometry = m_window->geometry();
+        else if (!m_applyingMaximized && m_window->isMaximized() && m_maximizedGeometry.isValid()
+                 && m_window->geometry() != m_maximizedGeometry && m_maximizeRetries > 0) {
+            --m_maximizeRetries;
+            QMetaObject::invokeMethod(this, &DuiNonClientHelper::applyMaximizedGeometry, Qt::QueuedConnection);
+        }
+        if (event->type() == QEvent::Resize)
+            sendSize();
         break;
     case QEvent::WindowActivate:
         send(WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, m_window->isMinimized() ? 1 : 0), 0);
@@ -172,6 +176,9 @@ bool DuiNonClientHelper::mousePress(QMouseEvent *event, bool doubleClick)
     m_nonClientPress = true;
     long result = 0;
     if (doubleClick) {
+        // The first click of the pair may have started a move; the double click ends it.
+        if (m_follow != Follow::None)
+            endFollow();
         if (send(WM_NCLBUTTONDBLCLK, WPARAM(hit), where, &result))
             return true;
         const HWND hwnd = HWND(m_window->winId());
@@ -231,6 +238,10 @@ void DuiNonClientHelper::startMoveOrResize(int hit, const QPoint &globalPos)
 
 void DuiNonClientHelper::followMouse(const QPoint &globalPos)
 {
+    if (m_window->isMaximized() || m_window->isMinimized()) {
+        endFollow();
+        return;
+    }
     const QPoint delta = globalPos - m_pressGlobal;
     if (m_follow == Follow::Move) {
         m_window->move(m_startGeometry.topLeft() + delta);
@@ -261,6 +272,8 @@ void DuiNonClientHelper::followMouse(const QPoint &globalPos)
 
 void DuiNonClientHelper::endFollow()
 {
+    if (m_follow == Follow::None)
+        return;
     m_follow = Follow::None;
     send(WM_EXITSIZEMOVE, 0, 0);
 }
@@ -273,7 +286,10 @@ void DuiNonClientHelper::windowStateChanged(Qt::WindowStates oldState)
         const QRect maximized(info.ptMaxPosition.x, info.ptMaxPosition.y, info.ptMaxSize.x, info.ptMaxSize.y);
         if (maximized.isValid()) {
             m_maximizedGeometry = maximized;
-            m_window->setGeometry(maximized);
+            // The platform may deliver its own maximised geometry after ours; a few times ours
+            // is put back (a bounded number, so that a window manager that insists wins).
+            m_maximizeRetries = 3;
+            applyMaximizedGeometry();
         }
     } else if (wasMaximized && isNormalState(m_window)) {
         // Without a window manager nobody else puts the old geometry back.
@@ -282,6 +298,20 @@ void DuiNonClientHelper::windowStateChanged(Qt::WindowStates oldState)
         m_maximizedGeometry = QRect();
     }
     sendSize();
+}
+
+void DuiNonClientHelper::applyMaximizedGeometry()
+{
+    if (!m_window || !m_window->isMaximized() || !m_maximizedGeometry.isValid()
+        || m_window->geometry() == m_maximizedGeometry)
+        return;
+    // Some platforms drop the maximised state when a maximised widget gets a geometry; the
+    // platform still has the state, so only the widget's record of it is put back.
+    m_applyingMaximized = true;
+    m_window->setGeometry(m_maximizedGeometry);
+    if (!m_window->isMaximized())
+        m_window->overrideWindowState(m_window->windowState() | Qt::WindowMaximized);
+    m_applyingMaximized = false;
 }
 
 void DuiNonClientHelper::sendSize()

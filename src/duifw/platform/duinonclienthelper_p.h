@@ -57,11 +57,14 @@ private:
     void followMouse(const QPoint &globalPos);
     void endFollow();
     void windowStateChanged(Qt::WindowStates oldState);
+    void applyMaximizedGeometry();
     void sendSize();
 
     QPointer<QWidget> m_window;
     QPointer<QWidget> m_viewport;
     bool m_nonClientPress = false;
+    bool m_applyingMaximized = false;
+    int m_maximizeRetries = 0;
     Follow m_follow = Follow::None;
     Qt::Edges m_edges;
     QPoint m_pressGlobal;
