@@ -19,6 +19,7 @@
 #include <QtWidgets/qapplication.h>
 #include <QtWidgets/qwidget.h>
 
+#include <algorithm>
 #include <cmath>
 
 // ---------------------------------------------------------------------------------------------
@@ -556,16 +557,19 @@ long liveStyle(const QWidget *w, long stored)
     return long(style);
 }
 
-// Changes Qt window flags only when they differ; Qt hides a window whose flags change, so a
-// visible one is shown again.
+// Changes Qt window flags only when they differ. QWidget::setWindowFlags would destroy and
+// recreate the native window (so the handle would go stale); a created window gets the flags
+// through its QWindow and the widget is told without the window system.
 void applyWindowFlags(QWidget *w, Qt::WindowFlags flags)
 {
     if (flags == w->windowFlags())
         return;
-    const bool visible = w->isVisible();
+    if (QWindow *handle = w->windowHandle()) {
+        w->overrideWindowFlags(flags);
+        handle->setFlags(flags);
+        return;
+    }
     w->setWindowFlags(flags);
-    if (visible)
-        w->show();
 }
 
 void applyStyleToQt(QWidget *w, DWORD style)
@@ -806,6 +810,8 @@ QList<uint> DuiWinAPI::getWindowList(const ushort *className, const ushort *wind
         if (id != exclude)
             windows << id;
     }
+    // Qt keeps top-level widgets in no particular order; handles give a stable one.
+    std::sort(windows.begin(), windows.end());
     return windows;
 }
 

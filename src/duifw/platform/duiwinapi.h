@@ -61,7 +61,7 @@ public:
     // The window's descendants that have native windows, depth first.
     static QList<HWND> GetClildWindow(HWND hwnd);
     // This process's visible top-level windows whose class (meta-object class name) and title
-    // match (a null pointer matches all), except `exclude`, in creation order.
+    // match (a null pointer matches all), except `exclude`, ordered by handle.
     static QList<uint> getWindowList(const ushort *className, const ushort *windowName, uint exclude);
     // Queues the message to each window's native-message path, in order.
     static void broadcastWindowMessage(const QList<uint> &windows, uint msg, uint wParam, uint lParam);
