@@ -22,7 +22,13 @@
 // theme
 #include "duitheme.h"
 
+// window
+#include "duisyscommandrequest.h"
+#include "duititlebar.h"
+#include "mxabstractwinevenfilter.h"
+
 // platform
+#include "duiwinapi.h"
 #include "duiwindef.h"
 
 #endif // DUIFW_H

@@ -676,7 +676,6 @@ void tst_DuiWinAPI::badHandles()
         QCOMPARE(DuiWinAPI::AllowNCPaint(hwnd), 1L);
         QVERIFY(!duiSendNativeMessage(nullptr, WM_USER, 0, 0, nullptr));
     }
-    QVERIFY(DuiWinAPI::getWindowList(nullptr, nullptr, 0).isEmpty() || true);
     DuiWinAPI::releaseMutex(0);
     DuiWinAPI::releaseMutex(0xFFFFFFFF);
     DuiWinAPI::GlobalDeleteAtom(-1);
