@@ -192,6 +192,22 @@ int runXvfbDragClient()
         return fail("the control got no press");
     if (view.geometry() != QRect(140, 130, 350, 200))
         return fail("a press on a control moved the window");
+
+    // Without a window manager only WM_GETMINMAXINFO's answer gives the maximised geometry.
+    const QRect work = DuiWinAPI::getWorkArea();
+    view.showMaximized();
+    if (!waitFor([&] { return input.windowRect(xid) == QRect(work.left(), work.top(), work.width() - 1, work.height() - 1); })) {
+        const QRect r = input.windowRect(xid);
+        std::fprintf(stderr, "maximised at %d,%d %dx%d\n", r.x(), r.y(), r.width(), r.height());
+        return fail("maximising did not apply the work area");
+    }
+    view.showNormal();
+    if (!waitFor([&] { return input.windowRect(xid) == QRect(140, 130, 350, 200); })) {
+        const QRect r = input.windowRect(xid);
+        std::fprintf(stderr, "restored at %d,%d %dx%d, Qt %d,%d %dx%d max %d\n", r.x(), r.y(), r.width(), r.height(),
+                     view.x(), view.y(), view.width(), view.height(), int(view.isMaximized()));
+        return fail("restoring did not bring the old geometry back");
+    }
     std::printf("OK\n");
     return 0;
 }

@@ -7,6 +7,9 @@
 #include <QtCore/qdir.h>
 #include <QtCore/qfile.h>
 #include <QtCore/qtemporarydir.h>
+#include <QtCore/qtemporaryfile.h>
+#include <QtCore/qurl.h>
+#include <QtDBus/qdbusconnection.h>
 #include <QtGui/qscreen.h>
 #include <QtWidgets/qapplication.h>
 #include <QtWidgets/qwidget.h>
@@ -55,6 +58,32 @@ bool waitFor(const std::function<bool()> &condition, int ms = 3000)
 }
 
 // ---- Second processes ----
+
+// Stands in for the desktop's file manager on a private session bus: prints each ShowItems call.
+class FakeFileManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public Q_SLOTS:
+    void ShowItems(const QStringList &uris, const QString &startupId)
+    {
+        Q_UNUSED(startupId);
+        std::printf("show %s\n", qPrintable(uris.join(u' ')));
+        std::fflush(stdout);
+    }
+};
+
+int runFakeFileManager()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    FakeFileManager manager;
+    if (!bus.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager, QDBusConnection::ExportAllSlots)
+        || !bus.registerService(QStringLiteral("org.freedesktop.FileManager1")))
+        return 2;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
 
 // Holds the named mutex until its standard input closes.
 int runMutexHolder(const QString &name)
@@ -206,6 +235,7 @@ private slots:
     void specialFolders();
     void keysAndInputMethod();
     void shellWithoutTargets();
+    void fileManagerShowsSelectedFile();
     void badHandles();
     void xvfbHotKeyAndKeyState();
 };
@@ -645,6 +675,38 @@ void tst_DuiWinAPI::shellWithoutTargets()
     QVERIFY(!DuiWinAPI::openFolderWithSelectFile(QString()));
 }
 
+void tst_DuiWinAPI::fileManagerShowsSelectedFile()
+{
+    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemon.isEmpty())
+        QSKIP("dbus-daemon is not installed");
+    // A private session bus, so that no real file manager is asked.
+    QProcess bus;
+    bus.start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    QVERIFY(bus.waitForStarted());
+    QVERIFY(bus.waitForReadyRead(10000));
+    const QByteArray address = bus.readLine().trimmed();
+    QVERIFY(!address.isEmpty());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+
+    QProcess manager;
+    manager.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fake-file-manager")});
+    QVERIFY(manager.waitForReadyRead(10000));
+    QCOMPARE(manager.readLine().trimmed(), QByteArray("ready"));
+
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    QVERIFY(DuiWinAPI::openFolderWithSelectFile(file.fileName()));
+    QVERIFY(manager.waitForReadyRead(10000));
+    QCOMPARE(QString::fromUtf8(manager.readLine().trimmed()),
+             QStringLiteral("show ") + QUrl::fromLocalFile(QFileInfo(file.fileName()).absoluteFilePath()).toString());
+
+    manager.kill();
+    manager.waitForFinished();
+    bus.terminate();
+    bus.waitForFinished();
+}
+
 void tst_DuiWinAPI::badHandles()
 {
     const HWND stale = staleHandle();
@@ -706,6 +768,10 @@ int main(int argc, char **argv)
     if (argc > 2 && qstrcmp(argv[1], "--mutex-check") == 0) {
         QCoreApplication app(argc, argv);
         return runMutexCheck(QString::fromLocal8Bit(argv[2]));
+    }
+    if (argc > 1 && qstrcmp(argv[1], "--fake-file-manager") == 0) {
+        QCoreApplication app(argc, argv);
+        return runFakeFileManager();
     }
     if (argc > 1 && qstrcmp(argv[1], "--xvfb-keyboard-client") == 0) {
         QApplication app(argc, argv);

@@ -138,9 +138,12 @@ bool DuiNonClientHelper::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::Resize:
     case QEvent::Move:
-        if (isNormalState(m_window))
-            m_normalGeometry = m_window->geometry();
-        else if (!m_applyingMaximized && m_window->isMaximized() && m_maximizedGeometry.isValid()
+        // Between maximising and restoring the window may pass through the normal state at
+        // its maximised geometry (xcb does); that is not the geometry to restore.
+        if (isNormalState(m_window)) {
+            if (!m_maximizedGeometry.isValid())
+                m_normalGeometry = m_window->geometry();
+        } else if (!m_applyingMaximized && m_window->isMaximized() && m_maximizedGeometry.isValid()
                  && m_window->geometry() != m_maximizedGeometry && m_maximizeRetries > 0) {
             --m_maximizeRetries;
             QMetaObject::invokeMethod(this, &DuiNonClientHelper::applyMaximizedGeometry, Qt::QueuedConnection);
