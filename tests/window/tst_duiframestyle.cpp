@@ -4,7 +4,6 @@
 #include <duititlebar.h>
 #include <duiwidget.h>
 #include <duiwinapi.h>
-#include <mxabstractwinevenfilter.h>
 
 #include <QtCore/qmetaobject.h>
 #include <QtGui/qevent.h>
@@ -105,7 +104,6 @@ private slots:
     void installAndRegion();
     void tooltipAndSystemStyles();
     void sysCommandRequest();
-    void winEventFilterOwnership();
 
 private:
     // Builds the scene used by the caption tests: a 300 x 200 window whose root drags it.
@@ -512,31 +510,6 @@ void tst_DuiFrameStyle::sysCommandRequest()
     QVERIFY(!request.accepted());
     QCOMPARE(request.property("accepted").toBool(), false);
     QCOMPARE(DuiSysCommandRequest(DuiTitlebar::TitleMaximize).type(), DuiTitlebar::TitleMaximize);
-}
-
-void tst_DuiFrameStyle::winEventFilterOwnership()
-{
-    class CountingFilter : public MXAbstractWinEvenFilter
-    {
-    public:
-        using MXAbstractWinEvenFilter::MXAbstractWinEvenFilter;
-        bool winEventFilter(MSG *msg, long *result) override
-        {
-            *result = long(msg->message);
-            return msg->message == WM_HOTKEY;
-        }
-    };
-    QPointer<MXAbstractWinEvenFilter> filter;
-    {
-        QObject owner;
-        filter = new CountingFilter(&owner);
-        MSG m = {};
-        m.message = WM_HOTKEY;
-        long result = 0;
-        QVERIFY(filter->winEventFilter(&m, &result));
-        QCOMPARE(result, long(WM_HOTKEY));
-    }
-    QVERIFY(filter.isNull()); // deleted with its parent
 }
 
 QTEST_MAIN(tst_DuiFrameStyle)

@@ -11,6 +11,8 @@
 #include <QtWidgets/qabstractscrollarea.h>
 #include <QtWidgets/qwidget.h>
 
+#include <cstdint>
+
 namespace {
 
 LPARAM packScreenPoint(const QPoint &p)

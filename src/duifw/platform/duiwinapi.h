@@ -90,7 +90,8 @@ public:
     static int GlobalAddAtomW(const QString &name);
     static void GlobalDeleteAtom(int atom);
     // On xcb grabs the key on the X root window and delivers WM_HOTKEY to the window's
-    // native-message path; false elsewhere, when taken, or for a bad handle.
+    // native-message path (MOD_NOREPEAT is not honoured); false elsewhere, when taken, or for a
+    // bad handle.
     static bool RegisterHotKey(HWND hwnd, int id, uint modifiers, uint vk);
     static void UnregisterHotKey(HWND hwnd, int id);
     // Gives free heap memory back to the system (malloc_trim); the sizes are not used.

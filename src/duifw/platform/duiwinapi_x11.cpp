@@ -246,10 +246,12 @@ bool duiX11RegisterHotKey(QWidget *window, int id, uint modifiers, uint vk)
         ungrab(c, key);
         return false;
     }
-    static HotKeyFilter *filter = nullptr;
-    if (!filter) {
-        filter = new HotKeyFilter;
-        QCoreApplication::instance()->installNativeEventFilter(filter);
+    // One filter per application object (a process may create more than one in turn).
+    static HotKeyFilter filter;
+    static QPointer<QCoreApplication> filteredApp;
+    if (filteredApp != QCoreApplication::instance()) {
+        filteredApp = QCoreApplication::instance();
+        filteredApp->installNativeEventFilter(&filter);
     }
     if (!window->property("_dui_hotkey_watch").toBool()) {
         window->setProperty("_dui_hotkey_watch", true);
