@@ -113,8 +113,15 @@ bool DuiNonClientHelper::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::MouseMove:
         if (mouseTarget && m_nonClientPress) {
+            auto *move = static_cast<QMouseEvent *>(event);
+            // A window manager that took over the drag may keep the release from us.
+            if (!(move->buttons() & Qt::LeftButton)) {
+                endFollow();
+                m_nonClientPress = false;
+                break;
+            }
             if (m_follow != Follow::None)
-                followMouse(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
+                followMouse(move->globalPosition().toPoint());
             return true;
         }
         break;
