@@ -127,8 +127,11 @@ int runXvfbKeyboardClient()
     if (!QTest::qWaitForWindowExposed(&window))
         return clientFail("window not exposed");
     const HWND hwnd = HWND(window.winId());
-    if (!DuiWinAPI::getDesktopWindow())
-        return clientFail("no desktop window on xcb");
+    if (!DuiWinAPI::getDesktopWindow()) {
+        // The library was built without libxcb (its headers come with libx11-dev).
+        std::fprintf(stderr, "SKIP: the library has no X server support\n");
+        return XClientSkipped;
+    }
 
     if (!DuiWinAPI::RegisterHotKey(hwnd, 7, MOD_CONTROL | MOD_SHIFT, VK_F7))
         return clientFail("RegisterHotKey failed");
