@@ -50,7 +50,13 @@
 #include "duitheme.h"
 #include "duithemecolorwidget.h"
 
+// window
+#include "duisyscommandrequest.h"
+#include "duititlebar.h"
+#include "mxabstractwinevenfilter.h"
+
 // platform
+#include "duiwinapi.h"
 #include "duiwindef.h"
 
 #endif // DUIFW_H

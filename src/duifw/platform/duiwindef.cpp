@@ -33,9 +33,17 @@ int GetSystemMetrics(int index)
     case SM_YVIRTUALSCREEN:
         return screen->virtualGeometry().y();
     case SM_CXVIRTUALSCREEN:
+    case SM_CXMAXTRACK:
         return screen->virtualGeometry().width();
     case SM_CYVIRTUALSCREEN:
+    case SM_CYMAXTRACK:
         return screen->virtualGeometry().height();
+    case SM_CXFULLSCREEN:
+    case SM_CXMAXIMIZED:
+        return screen->availableGeometry().width();
+    case SM_CYFULLSCREEN:
+    case SM_CYMAXIMIZED:
+        return screen->availableGeometry().height();
     default:
         return 0;
     }

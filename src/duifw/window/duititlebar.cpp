@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+#include "duititlebar.h"
+
+DuiTitlebar::DuiTitlebar(QGraphicsItem *parent)
+    : DuiWidget(parent)
+{
+}
+
+DuiTitlebar::~DuiTitlebar() = default;
