@@ -3,6 +3,7 @@
 // theme.qrc). The output is byte-for-byte reproducible.
 #include "controlpainter.h"
 #include "skinpainter.h"
+#include "windowpainter.h"
 
 #include "duitheme_p.h"
 
@@ -188,5 +189,36 @@ int main(int argc, char *argv[])
     }
     ok &= savePng(root, QStringLiteral("duifw/edit_background.png"), skin::editImage(false));
     ok &= savePng(root, QStringLiteral("duifw/edit_background_disable.png"), skin::editImage(true));
+
+    // Frame windows: border, body masks (header bands of 32, 80 and 30 pixels; none for popups),
+    // title-bar buttons and the prompt dialog's icons.
+    ok &= savePng(root, QStringLiteral("common/shadow.png"), skin::windowBorder());
+    ok &= savePng(root, QStringLiteral("common/mask_mainframe.png"), skin::bodyMask(32));
+    ok &= savePng(root, QStringLiteral("common/mask_thicktitle.png"), skin::bodyMask(80));
+    ok &= savePng(root, QStringLiteral("common/mask_dialog.png"), skin::bodyMask(30));
+    ok &= savePng(root, QStringLiteral("common/mask_popup.png"), skin::bodyMask(0));
+    using skin::TitleButton;
+    using skin::TitleButtonState;
+    const struct
+    {
+        const char *name;
+        TitleButton button;
+    } buttons[] = {{"min", TitleButton::Minimize},
+                   {"max", TitleButton::Maximize},
+                   {"restore", TitleButton::Restore},
+                   {"close", TitleButton::Close}};
+    const struct
+    {
+        const char *name;
+        TitleButtonState state;
+    } buttonStates[] = {{"normal", TitleButtonState::Normal}, {"hover", TitleButtonState::Hover}, {"down", TitleButtonState::Down}};
+    for (const auto &b : buttons) {
+        for (const auto &s : buttonStates) {
+            ok &= savePng(root, QStringLiteral("duifw/%1_%2.png").arg(QLatin1String(b.name), QLatin1String(s.name)),
+                          skin::titleButtonImage(b.button, s.state));
+        }
+    }
+    ok &= savePng(root, QStringLiteral("common/icon_setting_item.png"), skin::settingsIcon());
+    ok &= savePng(root, QStringLiteral("duifw/hint_blue_exclamation.png"), skin::exclamationBadge());
     return ok ? 0 : 1;
 }
