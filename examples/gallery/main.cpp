@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// The gallery host: shows gallery.xml like duiview does, and answers its buttons. A host gets
+// its slots connected by naming them on_<objectName>_<signal>.
+#include "previewer.h"
+
+#include <duiapplication.h>
+#include <duidialog.h>
+#include <duiframewindow.h>
+#include <duihtmllabelwidget.h>
+#include <duilabelwidget.h>
+#include <duitheme.h>
+#include <duixmlui.h>
+
+#include <QtCore/qfileinfo.h>
+
+#include <cstdio>
+
+class GalleryHost : public QObject
+{
+    Q_OBJECT
+public:
+    explicit GalleryHost(Previewer *previewer)
+        : m_previewer(previewer)
+    {
+    }
+
+public Q_SLOTS:
+    void on_openDialogButton_clicked()
+    {
+        DuiFrameWindow *window = m_previewer->window();
+        auto *dialog = qobject_cast<DuiDialog *>(DuiXmlUI::createFromFile(QStringLiteral(":/theme/commonDlg.xml"), window));
+        if (!dialog)
+            return;
+        if (auto *title = dialog->findChild<DuiLabelWidget *>(QStringLiteral("titleText")))
+            title->setText(QStringLiteral("Gallery"));
+        if (auto *text = dialog->findChild<DuiHtmlLabelWidget *>(QStringLiteral("content_text")))
+            text->setText(QStringLiteral("This prompt is the framework's own <b>commonDlg.xml</b>."));
+        dialog->showModal();
+        std::printf("gallery: the dialog closed with result %d\n", dialog->result());
+    }
+
+    void on_nextThemeButton_clicked()
+    {
+        const int next = (qMax(DuiTheme::getColorTheme(), 0) + 1) % 9;
+        DuiTheme::setColorTheme(next);
+    }
+
+private:
+    Previewer *m_previewer;
+};
+
+int main(int argc, char **argv)
+{
+    const bool headless = noDisplayAvailable();
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    DuiApplication app(argc, argv);
+
+    // The gallery file sits next to the sources, unless another file is named.
+    PreviewOptions options;
+    QString error;
+    if (!parsePreviewOptions(app.arguments(), options, error, QStringLiteral(DUI_GALLERY_XML))) {
+        std::fprintf(stderr, "duigallery: %s\n%s\n", qPrintable(error), qPrintable(previewUsage(QStringLiteral("duigallery"))));
+        return 2;
+    }
+    if (headless && options.screenshot.isEmpty() && !options.lint) {
+        options.screenshot = QStringLiteral("gallery.png");
+        std::printf("duigallery: no display; rendering the gallery to a PNG instead\n");
+    }
+    Previewer previewer(options);
+    GalleryHost host(&previewer);
+    previewer.addSlotReceiver(&host);
+    const int code = previewer.start();
+    return code >= 0 ? code : app.exec();
+}
+
+#include "main.moc"
