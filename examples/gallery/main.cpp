@@ -3,6 +3,7 @@
 // its slots connected by naming them on_<objectName>_<signal>.
 #include "previewer.h"
 
+#include <duianimationwidget.h>
 #include <duiapplication.h>
 #include <duidialog.h>
 #include <duiframewindow.h>
@@ -70,6 +71,11 @@ int main(int argc, char **argv)
     Previewer previewer(options);
     GalleryHost host(&previewer);
     previewer.addSlotReceiver(&host);
+    // Animations play from start(); the gallery starts every one it has.
+    QObject::connect(&previewer, &Previewer::windowBuilt, [](DuiFrameWindow *window) {
+        for (DuiAnimationWidget *animation : window->findChildren<DuiAnimationWidget *>())
+            animation->start();
+    });
     const int code = previewer.start();
     return code >= 0 ? code : app.exec();
 }

@@ -269,6 +269,7 @@ int Previewer::start()
         return 1;
     }
     connectReceivers(m_window);
+    emit windowBuilt(m_window);
 
     if (!m_options.screenshot.isEmpty()) {
         if (m_options.size.isValid())
@@ -313,6 +314,7 @@ void Previewer::fileChanged()
             return;
         }
         connectReceivers(fresh);
+        emit windowBuilt(fresh);
         QPointer<DuiFrameWindow> old = m_window;
         m_window = fresh;
         if (old) {

@@ -48,6 +48,11 @@ public:
 
     DuiFrameWindow *window() const { return m_window; }
 
+Q_SIGNALS:
+    // A window was built (first, or again by --watch), before it is shown.
+    void windowBuilt(DuiFrameWindow *window);
+
+public:
     // Builds the window of `file`; null with the diagnostics when it cannot be built.
     static DuiFrameWindow *build(const QString &file, QList<DuiXmlDiagnostics::Record> *records);
     // Renders a window offscreen the way it shows on screen.
