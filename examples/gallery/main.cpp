@@ -4,15 +4,12 @@
 #include "previewer.h"
 
 #include <duianimationwidget.h>
-#include <duiapplication.h>
 #include <duidialog.h>
 #include <duiframewindow.h>
 #include <duihtmllabelwidget.h>
 #include <duilabelwidget.h>
 #include <duitheme.h>
 #include <duixmlui.h>
-
-#include <QtCore/qfileinfo.h>
 
 #include <cstdio>
 
@@ -52,32 +49,20 @@ private:
 
 int main(int argc, char **argv)
 {
-    const bool headless = noDisplayAvailable();
-    if (headless)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    DuiApplication app(argc, argv);
-
     // The gallery file sits next to the sources, unless another file is named.
-    PreviewOptions options;
-    QString error;
-    if (!parsePreviewOptions(app.arguments(), options, error, QStringLiteral(DUI_GALLERY_XML))) {
-        std::fprintf(stderr, "duigallery: %s\n%s\n", qPrintable(error), qPrintable(previewUsage(QStringLiteral("duigallery"))));
-        return 2;
-    }
-    if (headless && options.screenshot.isEmpty() && !options.lint) {
-        options.screenshot = QStringLiteral("gallery.png");
-        std::printf("duigallery: no display; rendering the gallery to a PNG instead\n");
-    }
-    Previewer previewer(options);
-    GalleryHost host(&previewer);
-    previewer.addSlotReceiver(&host);
-    // Animations play from start(); the gallery starts every one it has.
-    QObject::connect(&previewer, &Previewer::windowBuilt, [](DuiFrameWindow *window) {
-        for (DuiAnimationWidget *animation : window->findChildren<DuiAnimationWidget *>())
-            animation->start();
-    });
-    const int code = previewer.start();
-    return code >= 0 ? code : app.exec();
+    GalleryHost *host = nullptr;
+    const int code = runPreviewer(argc, argv, QStringLiteral("duigallery"), QStringLiteral(DUI_GALLERY_XML),
+                                  [&host](Previewer &previewer) {
+                                      host = new GalleryHost(&previewer);
+                                      previewer.addSlotReceiver(host);
+                                      // Animations play from start(); the gallery starts every one.
+                                      QObject::connect(&previewer, &Previewer::windowBuilt, [](DuiFrameWindow *window) {
+                                          for (DuiAnimationWidget *animation : window->findChildren<DuiAnimationWidget *>())
+                                              animation->start();
+                                      });
+                                  });
+    delete host;
+    return code;
 }
 
 #include "main.moc"

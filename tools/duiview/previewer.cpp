@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "previewer.h"
 
+#include <duiapplication.h>
 #include <duiframewindow.h>
 #include <duiresourcehandler.h>
 #include <duiresourceloader.h>
@@ -248,7 +249,7 @@ void Previewer::printRecords(const QList<DuiXmlDiagnostics::Record> &records) co
 int Previewer::start()
 {
     if (!QFileInfo::exists(m_options.file) && !m_options.file.startsWith(QLatin1Char(':'))) {
-        printError(QStringLiteral("duiview: %1: no such file").arg(m_options.file));
+        printError(QStringLiteral("%1: %2: no such file").arg(m_options.program, m_options.file));
         return 2;
     }
     DuiTheme::setColorTheme(m_options.theme);
@@ -265,7 +266,7 @@ int Previewer::start()
         return (errors || !m_window) ? 1 : 0;
     }
     if (!m_window) {
-        printError(QStringLiteral("duiview: %1 describes no window that can be built").arg(m_options.file));
+        printError(QStringLiteral("%1: %2 describes no window that can be built").arg(m_options.program, m_options.file));
         return 1;
     }
     connectReceivers(m_window);
@@ -277,11 +278,11 @@ int Previewer::start()
         m_window->show();
         const QImage image = render(m_window);
         if (image.isNull() || !image.save(m_options.screenshot)) {
-            printError(QStringLiteral("duiview: cannot write %1").arg(m_options.screenshot));
+            printError(QStringLiteral("%1: cannot write %2").arg(m_options.program, m_options.screenshot));
             return 1;
         }
-        print(QStringLiteral("duiview: rendered %1 (%2x%3) to %4")
-                  .arg(m_options.file)
+        print(QStringLiteral("%1: rendered %2 (%3x%4) to %5")
+                  .arg(m_options.program, m_options.file)
                   .arg(image.width())
                   .arg(image.height())
                   .arg(QFileInfo(m_options.screenshot).absoluteFilePath()));
@@ -310,7 +311,7 @@ void Previewer::fileChanged()
         DuiFrameWindow *fresh = build(file, &records);
         printRecords(records);
         if (!fresh) {
-            printError(QStringLiteral("duiview: %1 is broken; keeping the last good window").arg(m_options.file));
+            printError(QStringLiteral("%1: %2 is broken; keeping the last good window").arg(m_options.program, m_options.file));
             return;
         }
         connectReceivers(fresh);
@@ -327,6 +328,32 @@ void Previewer::fileChanged()
             if (!m_window)
                 QCoreApplication::quit();
         });
-        print(QStringLiteral("duiview: rebuilt %1").arg(m_options.file));
+        print(QStringLiteral("%1: rebuilt %2").arg(m_options.program, m_options.file));
     });
+}
+
+int runPreviewer(int &argc, char **argv, const QString &program, const QString &defaultFile,
+                 const std::function<void(Previewer &)> &prepare)
+{
+    const bool headless = noDisplayAvailable();
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    DuiApplication app(argc, argv);
+
+    PreviewOptions options;
+    options.program = program;
+    QString error;
+    if (!parsePreviewOptions(app.arguments(), options, error, defaultFile)) {
+        printError(QStringLiteral("%1: %2\n%3").arg(program, error, previewUsage(program)));
+        return 2;
+    }
+    if (headless && options.screenshot.isEmpty() && !options.lint) {
+        options.screenshot = QFileInfo(options.file).completeBaseName() + QStringLiteral(".png");
+        print(QStringLiteral("%1: no display; rendering to a PNG instead").arg(program));
+    }
+    Previewer previewer(options);
+    if (prepare)
+        prepare(previewer);
+    const int code = previewer.start();
+    return code >= 0 ? code : app.exec();
 }

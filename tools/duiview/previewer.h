@@ -13,6 +13,8 @@
 #include <QtCore/qsize.h>
 #include <QtCore/qstringlist.h>
 
+#include <functional>
+
 #include <duiframewindow.h>
 class DuiResourceHandler;
 
@@ -24,6 +26,7 @@ struct PreviewOptions
     bool lint = false;       // build, print every record, exit
     bool watch = false;      // rebuild when the file changes
     QSize size;              // window size for screenshots (0: the window's own)
+    QString program = QStringLiteral("duiview"); // the name messages start with
 };
 
 // Parses duiview's command line; on error returns false with a message. Without a file named,
@@ -75,5 +78,11 @@ private:
 // True when no display can be reached: no X server or Wayland compositor is named and no Qt
 // platform is forced. duiview then renders to a PNG instead of failing.
 bool noDisplayAvailable();
+
+// The whole of a previewer program: creates the application, parses the command line (taking
+// `defaultFile` when none is named), renders to a PNG when there is no display, and runs.
+// `prepare` sees the previewer before the window is built, to add slot receivers.
+int runPreviewer(int &argc, char **argv, const QString &program, const QString &defaultFile,
+                 const std::function<void(Previewer &)> &prepare = {});
 
 #endif // PREVIEWER_H
