@@ -4,6 +4,7 @@
 #include <duisyscommandrequest.h>
 #include <duititlebar.h>
 
+#include <QtCore/qelapsedtimer.h>
 #include <QtCore/qpointer.h>
 #include <QtCore/qtimer.h>
 #include <QtGui/qevent.h>
@@ -55,6 +56,7 @@ private slots:
     void modalRunEndedByDone();
     void rejectedCloseKeepsLoopRunning();
     void closeAllOfClosesOnlyDescendants();
+    void deletedWhileModal();
     void enterKey();
     void escapeKey();
     void centringWithOffset();
@@ -158,6 +160,31 @@ void tst_DuiDialog::closeAllOfClosesOnlyDescendants()
     QCOMPARE(listed, QList<DuiDialog *>({other, nested, first}));
     QVERIFY(ownedClosed);
     QVERIFY(othersOpen);
+}
+
+void tst_DuiDialog::deletedWhileModal()
+{
+    // Deleting the dialog from inside its own loop ends the run instead of leaving it hanging.
+    auto *dialog = new TestDialog;
+    QPointer<DuiDialog> guard(dialog);
+    whenModal(20, [dialog] { delete dialog; });
+    QElapsedTimer timer;
+    timer.start();
+    QTimer::singleShot(3000, qApp, [] { DuiDialog::closeAll(); });
+    dialog->showModal();
+    QVERIFY(guard.isNull());
+    QVERIFY(timer.elapsed() < 2500);
+    QVERIFY(DuiDialog::instances().isEmpty());
+
+    // The same when the dialog goes down with its parent window.
+    auto *owner = new QWidget;
+    auto *owned = new TestDialog(owner);
+    guard = owned;
+    whenModal(20, [owner] { delete owner; });
+    timer.restart();
+    owned->showModal();
+    QVERIFY(guard.isNull());
+    QVERIFY(timer.elapsed() < 2500);
 }
 
 void tst_DuiDialog::enterKey()

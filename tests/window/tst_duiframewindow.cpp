@@ -273,10 +273,14 @@ void tst_DuiFrameWindow::titlebarGeometry()
     QCOMPARE(bar->title(), QStringLiteral("Main"));
     QCOMPARE(window.QWidget::windowTitle(), QStringLiteral("Main"));
     QVERIFY(window.title().toString().isEmpty());
+    // The bar takes its new extent at once, not only at the next resize.
+    QCOMPARE(bar->geometry(), QRectF(1, 1, 400, 24));
     window.resize(420, 300);
     QCOMPARE(bar->geometry(), QRectF(1, 1, 420, 24));
     QCOMPARE(bar->titleButton(DuiTitlebar::TitleCloseButton)->geometry(), QRectF(375, 0, 44, 22));
     QCOMPARE(bar->titleButton(DuiTitlebar::TitleMinButton)->geometry(), QRectF(319, 0, 28, 22));
+    window.setTitle(QString());
+    QCOMPARE(bar->geometry(), QRectF(310, 1, 111, 24));
 
     // The system style keeps a 7-pixel native frame around its client rectangle.
     TestWindow framed(DuiFrameWindow::CloseButton);

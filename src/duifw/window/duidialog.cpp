@@ -5,6 +5,7 @@
 #include "duirootitem.h"
 
 #include <QtCore/qeventloop.h>
+#include <QtCore/qpointer.h>
 #include <QtCore/qtimeline.h>
 #include <QtGui/qevent.h>
 #include <QtGui/qguiapplication.h>
@@ -53,6 +54,13 @@ DuiDialog::DuiDialog(QWidget *parent)
 
 DuiDialog::~DuiDialog()
 {
+    // Deleted while running modally (by its owner, or its parent window going away): end the
+    // run, or the caller of showModal would wait for ever.
+    Q_D(DuiDialog);
+    if (d->eventLoop) {
+        d->eventLoop->exit();
+        d->eventLoop = nullptr;
+    }
     forget(this);
 }
 
@@ -92,7 +100,10 @@ void DuiDialog::showModal(bool bActive, bool isCenter)
 
     QEventLoop loop;
     d->eventLoop = &loop;
+    const QPointer<DuiDialog> alive(this);
     loop.exec(QEventLoop::DialogExec);
+    if (!alive)
+        return;
     d->eventLoop = nullptr;
     DuiFrameWindow::hide();
     deleteLater();

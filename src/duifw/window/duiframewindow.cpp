@@ -182,8 +182,16 @@ void DuiFrameWindow::setTitle(const I18nString &title)
 
 void DuiFrameWindow::setTitle(const QString &title)
 {
-    d_func()->titlebar->setTitle(title);
+    Q_D(DuiFrameWindow);
+    const bool hadTitle = !d->titlebar->title().isEmpty();
+    d->titlebar->setTitle(title);
     QWidget::setWindowTitle(title);
+    // The bar spans the window only while it has a title; a title given to a window already
+    // laid out would otherwise be drawn over the buttons until the next resize.
+    if (hadTitle != !title.isEmpty() && !size().isEmpty()) {
+        const QRect whole(QPoint(0, 0), size());
+        layoutTitlebar(d->style ? d->style->clientRect(whole) : whole);
+    }
 }
 
 I18nString DuiFrameWindow::title() const
@@ -528,14 +536,19 @@ void DuiFrameWindow::resizeEvent(QResizeEvent *event)
     d->rootItem->setGeometry(whole);
     const QRect client = d->style ? d->style->clientRect(whole) : whole;
     d->rootWidget->setGeometry(client);
+    layoutTitlebar(client);
+    emit resized();
+}
 
+void DuiFrameWindow::layoutTitlebar(const QRect &client)
+{
+    Q_D(DuiFrameWindow);
     const QRect actual = d->titlebar->actualSize();
     const int left = d->titlebar->title().isEmpty() ? client.right() - (actual.width() - 1) : client.left() + 1;
     // Inclusive corners: the bar ends one pixel right of the client rectangle.
     const QRect bar(QPoint(left, client.top() + 1), QPoint(client.right() + 1, client.top() + actual.height()));
     d->titlebar->setGeometry(bar);
     d->titlebar->reLayout(d->titlebar->size());
-    emit resized();
 }
 
 void DuiFrameWindow::keyPressEvent(QKeyEvent *event)

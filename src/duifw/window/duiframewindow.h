@@ -140,6 +140,9 @@ protected:
 private:
     void setupScene();
     void systemButtonClicked(DuiTitlebar::titlebarClick click);
+    // Places the title bar in the client rectangle: across it with a title, over the buttons
+    // at its right edge without.
+    void layoutTitlebar(const QRect &client);
     void _colorizeWidgets(QRgb color);
     void trimWorkingSet();
 
