@@ -51,6 +51,7 @@ private slots:
     void windowFromXml();
     void slotsFireOnClicks();
     void promptDialogResource();
+    void visibleAttribute();
     void notAWindow();
 };
 
@@ -149,6 +150,18 @@ void tst_DuiXmlWindow::promptDialogResource()
     dialog->showModal();
     QCOMPARE(acceptedAgain.count(), 1);
     QCOMPARE(dialog->result(), 1);
+}
+
+void tst_DuiXmlWindow::visibleAttribute()
+{
+    // A window that asks to be visible is still visible once its style has been applied.
+    QPointer<DuiFrameWindow> window = DuiXmlUI::createFromMemory(
+        std::string(R"(<xmlui><DuiFrameWindow frameStyle="Window" fixSize="200,120" visible="true"/></xmlui>)"), noParent);
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    delete window.data();
 }
 
 void tst_DuiXmlWindow::notAWindow()

@@ -125,6 +125,9 @@ void DuiFrameWindow::doConstruct()
     if (d->constructed)
         return;
     const FrameStyles flags = d->frameStyle;
+    // Changing the window flags hides a shown window (an XML file may say visible="true"
+    // before the style is applied); it is shown again once built.
+    const bool wasShown = QWidget::isVisible();
     if (flags & FrameLess)
         d->style = std::make_unique<DuiFrameStyle_WinXP>(this);
     else if (flags & ToolTip)
@@ -169,6 +172,8 @@ void DuiFrameWindow::doConstruct()
 
     construct();
     _colorizeWidgets(DuiTheme::getColor(DuiTheme::BaseColor));
+    if (wasShown && !QWidget::isVisible())
+        show();
 }
 
 void DuiFrameWindow::construct()
