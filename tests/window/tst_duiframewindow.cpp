@@ -424,13 +424,24 @@ void tst_DuiFrameWindow::sysCommandsCarriedOut()
     QTRY_VERIFY(window->isMinimized());
     QVERIFY(window->isVisible());
     window->showNormal();
+    QTRY_VERIFY(!window->isMinimized());
+    // The title bar's maximise and restore buttons swap with the window's state.
+    DuiTitlebar *bar = window->titlebar();
+    bar->titleButton(DuiTitlebar::TitleMaxButton)->click();
+    QTRY_VERIFY(window->isMaximized());
+    QVERIFY(bar->isMaximized());
+    QVERIFY(bar->titleButton(DuiTitlebar::TitleRestoreButton)->isVisible());
+    bar->titleButton(DuiTitlebar::TitleRestoreButton)->click();
+    QTRY_VERIFY(!window->isMaximized());
+    QVERIFY(!bar->isMaximized());
+    QVERIFY(bar->titleButton(DuiTitlebar::TitleMaxButton)->isVisible());
     // Other system commands go on to Qt.
     QVERIFY(!sendSysCommand(window, SC_MOVE));
     QSignalSpy aboutToClose(window, &DuiFrameWindow::aboutToClose);
     QVERIFY(sendSysCommand(window, SC_CLOSE));
     QCOMPARE(aboutToClose.count(), 1);
     QCOMPARE(types, QList<int>({DuiTitlebar::TitleMaximize, DuiTitlebar::TitleRestore, DuiTitlebar::TitleMinimize,
-                                DuiTitlebar::TitleClose}));
+                                DuiTitlebar::TitleMaximize, DuiTitlebar::TitleRestore, DuiTitlebar::TitleClose}));
     // Closed windows delete themselves.
     QTRY_VERIFY(guard.isNull());
 }
@@ -463,6 +474,9 @@ void tst_DuiFrameWindow::rejectStopsEveryPath()
                        DuiTitlebar::TitleCloseButton}) {
         bar->titleButton(which)->click();
         QVERIFY2(unchanged(), qPrintable(QString::number(int(which))));
+        // The buttons keep showing the state the window is really in.
+        QVERIFY(!bar->isMaximized());
+        QVERIFY(bar->titleButton(DuiTitlebar::TitleMaxButton)->isVisible());
     }
     QTest::keyClick(&window, Qt::Key_Escape);
     QVERIFY(unchanged());

@@ -246,13 +246,21 @@ void DuiTitlebar::on_minimizeButton_clicked()
 void DuiTitlebar::on_maxmizeButton_clicked()
 {
     emit buttonClicked(TitleMaximize);
-    setMaximized(true);
+    followWindowState(true);
 }
 
 void DuiTitlebar::on_restoreButton_clicked()
 {
     emit buttonClicked(TitleRestore);
-    setMaximized(false);
+    followWindowState(false);
+}
+
+void DuiTitlebar::followWindowState(bool requested)
+{
+    // The window may have refused the command (a sysCommand receiver rejected it): show the
+    // state it is in rather than the one asked for.
+    Q_D(DuiTitlebar);
+    setMaximized(d->window ? d->window->isMaximized() : requested);
 }
 
 void DuiTitlebar::on_closeButton_clicked()

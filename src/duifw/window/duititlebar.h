@@ -55,6 +55,7 @@ private Q_SLOTS:
 
 private:
     void updateStyleBits(bool add, unsigned int bits);
+    void followWindowState(bool requested);
 
     Q_DISABLE_COPY(DuiTitlebar)
     Q_DECLARE_PRIVATE(DuiTitlebar)
