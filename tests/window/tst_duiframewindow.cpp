@@ -597,11 +597,6 @@ void tst_DuiFrameWindow::activateAndMoves()
     QTRY_COMPARE(window.realFrameGeometry(), QRect(20, 30, 260, 180));
     QTest::qWait(100);
     QCOMPARE(window.realFrameGeometry(), QRect(20, 30, 260, 180));
-
-    window.setVisible2(false);
-    QVERIFY(!window.isVisible());
-    window.setVisible2(true);
-    QVERIFY(window.isVisible());
 }
 
 void tst_DuiFrameWindow::viewContent()
