@@ -235,6 +235,7 @@ private slots:
     void backgroundPainting();
     void skinChangeOnNextPass();
     void dragTitlebarMovesWindow();
+    void doubleClickTitlebarMaximises();
     void xvfbDrag();
 };
 
@@ -781,6 +782,31 @@ void tst_DuiFrameWindow::dragTitlebarMovesWindow()
     QTest::qWait(50);
     QCOMPARE(window.geometry(), QRect(140, 130, 320, 220));
     QCOMPARE(commands.count(), 1);
+}
+
+void tst_DuiFrameWindow::doubleClickTitlebarMaximises()
+{
+    TestWindow window;
+    window.setTitle(QStringLiteral("Twice"));
+    window.doConstruct();
+    window.setGeometry(100, 100, 320, 220);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    DuiTitlebar *bar = window.titlebar();
+    // The maximised state reaches the title bar through the size message of the state change.
+    QTest::mouseDClick(window.viewport(), Qt::LeftButton, {}, QPoint(80, 12));
+    QTRY_VERIFY(window.isMaximized());
+    QTRY_VERIFY(bar->isMaximized());
+    QVERIFY(bar->titleButton(DuiTitlebar::TitleRestoreButton)->isVisible());
+    QTest::mouseDClick(window.viewport(), Qt::LeftButton, {}, QPoint(80, 12));
+    QTRY_VERIFY(!window.isMaximized());
+    QTRY_VERIFY(!bar->isMaximized());
+
+    // Not resizable: a double-click does nothing.
+    window.setResizable(false);
+    QTest::mouseDClick(window.viewport(), Qt::LeftButton, {}, QPoint(80, 12));
+    QTest::qWait(50);
+    QVERIFY(!window.isMaximized());
 }
 
 void tst_DuiFrameWindow::xvfbDrag()
