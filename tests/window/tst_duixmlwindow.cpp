@@ -169,6 +169,11 @@ void tst_DuiXmlWindow::notAWindow()
     QCOMPARE(DuiXmlUI::createFromMemory(std::string("<xmlui><DuiPushButton/></xmlui>"), noParent), nullptr);
     QCOMPARE(DuiXmlUI::createFromMemory(std::string("<xmlui></xmlui>"), noParent), nullptr);
     QCOMPARE(DuiXmlUI::createFromMemory(std::string("<xmlui><DuiFrameWindow"), noParent), nullptr);
+    // A plain nullptr means the window form without a parent.
+    QPointer<DuiFrameWindow> window = DuiXmlUI::createFromMemory(std::string("<xmlui><DuiFrameWindow/></xmlui>"), nullptr);
+    QVERIFY(window);
+    QCOMPARE(window->parentWidget(), nullptr);
+    delete window.data();
 }
 
 QTEST_MAIN(tst_DuiXmlWindow)
