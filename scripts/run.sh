@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Runs the project's main program from the build tree.
+# Shows the gallery through its host program; without a display it renders the gallery to a PNG.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${DUIFW_BUILD_DIR:-$here/build}
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-fi
-exec "$build_dir/tools/duidemo/duidemo" "$build_dir/duidemo.png"
+cd "$build_dir"
+exec "$build_dir/examples/gallery/duigallery" "$@"

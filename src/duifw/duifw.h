@@ -51,9 +51,17 @@
 #include "duithemecolorwidget.h"
 
 // window
+#include "duibackgrounditem.h"
+#include "duidialog.h"
+#include "duiframewindow.h"
+#include "duirootitem.h"
 #include "duisyscommandrequest.h"
 #include "duititlebar.h"
+#include "duiview.h"
 #include "mxabstractwinevenfilter.h"
+
+// popup
+#include "duitooltip.h"
 
 // platform
 #include "duiwinapi.h"

@@ -395,12 +395,12 @@ private slots:
 
     void windowForm()
     {
-        // No frame window class is registered here: every window form yields null.
+        // A first element that is no frame window class (or none at all) yields null.
         DuiXmlDiagnostics diagnostics;
         QVERIFY(!DuiXmlUI::createFromMemory(std::string("<xmlui><DuiWidget/></xmlui>"), static_cast<QWidget *>(nullptr)));
         QVERIFY(!DuiXmlUI::createFromMemory(std::string("<xmlui/>"), static_cast<QWidget *>(nullptr)));
         QVERIFY(!DuiXmlUI::createFromMemory(std::string("<xmlui>"), static_cast<QWidget *>(nullptr)));
-        const QString path = writeFile(QStringLiteral("window.xml"), "<xmlui>\n  <DuiDialog fixSize='340,160'/>\n</xmlui>");
+        const QString path = writeFile(QStringLiteral("window.xml"), "<xmlui>\n  <DuiDialogue fixSize='340,160'/>\n</xmlui>");
         QVERIFY(!DuiXmlUI::createFromFile(path, static_cast<QWidget *>(nullptr)));
         const QList<DuiXmlDiagnostics::Record> records = diagnostics.records(DuiXmlDiagnostics::WindowFormFailure);
         QCOMPARE(records.size(), 3);

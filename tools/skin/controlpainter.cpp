@@ -4,6 +4,8 @@
 #include <QtGui/qpainter.h>
 #include <QtGui/qpainterpath.h>
 
+#include <cmath>
+
 namespace skin {
 
 namespace {
@@ -142,6 +144,37 @@ QImage radioImage(bool checked, ControlState state)
         p.drawEllipse(QPointF(8, 8), 3.6, 3.6);
     }
     return image;
+}
+
+QList<QImage> busyFrames()
+{
+    // Index 0 transparent, then the slate of the check marks fading towards light grey.
+    QList<QRgb> table = {qRgb(255, 255, 255)};
+    for (int i = 0; i < 7; ++i) {
+        const double t = i / 6.0;
+        table << qRgb(int(kMark.red() + (0xD8 - kMark.red()) * t), int(kMark.green() + (0xDC - kMark.green()) * t),
+                      int(kMark.blue() + (0xE0 - kMark.blue()) * t));
+    }
+    QList<QImage> frames;
+    for (int f = 0; f < 8; ++f) {
+        QImage frame(16, 16, QImage::Format_Indexed8);
+        frame.setColorTable(table);
+        frame.fill(0);
+        for (int dot = 0; dot < 8; ++dot) {
+            const double angle = (dot * 45.0 - 90.0) * 3.14159265358979 / 180.0;
+            const double cx = 7.5 + 5.5 * std::cos(angle);
+            const double cy = 7.5 + 5.5 * std::sin(angle);
+            // The dot `f` is darkest; the ones behind it fade out.
+            const int age = (f - dot + 8) % 8;
+            const int index = 1 + qMin(age, 6);
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= 2.3)
+                        frame.setPixel(x, y, uint(index));
+        }
+        frames << frame;
+    }
+    return frames;
 }
 
 } // namespace skin

@@ -5,6 +5,7 @@
 #ifndef CONTROLPAINTER_H
 #define CONTROLPAINTER_H
 
+#include <QtCore/qlist.h>
 #include <QtGui/qimage.h>
 
 namespace skin {
@@ -20,6 +21,10 @@ QImage editImage(bool disabled);
 // A 16 x 16 check box or radio button in a state, checked or not.
 QImage checkBoxImage(bool checked, ControlState state);
 QImage radioImage(bool checked, ControlState state);
+
+// The frames of a 16 x 16 busy indicator: eight dots on a ring, the bright one going round.
+// Indexed images with a shared 8-entry table whose entry 0 is transparent.
+QList<QImage> busyFrames();
 
 } // namespace skin
 

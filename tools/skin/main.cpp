@@ -2,6 +2,7 @@
 // duiskin OUTDIR: paints every compiled-in skin image and writes it below OUTDIR (the folder of
 // theme.qrc). The output is byte-for-byte reproducible.
 #include "controlpainter.h"
+#include "gifwriter.h"
 #include "skinpainter.h"
 #include "windowpainter.h"
 
@@ -187,6 +188,7 @@ int main(int argc, char *argv[])
             ok &= savePng(root, QStringLiteral("duifw/radiobox_%1_%2.png").arg(prefix, name), skin::radioImage(checked, s.state));
         }
     }
+    ok &= save(root, QStringLiteral("duifw/busy.gif"), skin::encodeGif(skin::busyFrames(), 0, 100));
     ok &= savePng(root, QStringLiteral("duifw/edit_background.png"), skin::editImage(false));
     ok &= savePng(root, QStringLiteral("duifw/edit_background_disable.png"), skin::editImage(true));
 

@@ -3,11 +3,11 @@
 #include "duiresourcehandler.h"
 #include "duiresourcehandlers_p.h"
 
+#include "duiglobalinstance_p.h"
 #include "duilogging_p.h"
 #include "mxutility.h"
 #include "mxxmldocument.h"
 
-#include <QtCore/qatomic.h>
 #include <QtCore/qdir.h>
 #include <QtCore/qfile.h>
 #include <QtCore/qfileinfo.h>
@@ -197,23 +197,11 @@ bool DuiResourceLoader::loadXml(const QString &path, MXXmlDocument &document)
 
 namespace {
 
-QAtomicPointer<DuiResourceLoader> s_loader;
-
-struct DuiResourceLoaderCleanup
-{
-    ~DuiResourceLoaderCleanup() { delete s_loader.fetchAndStoreOrdered(nullptr); }
-} s_loaderCleanup;
+DuiGlobalInstance<DuiResourceLoader> s_loader;
 
 } // namespace
 
 DuiResourceLoader *getResourceLoader()
 {
-    DuiResourceLoader *loader = s_loader.loadAcquire();
-    if (loader)
-        return loader;
-    auto *fresh = new DuiResourceLoader;
-    if (s_loader.testAndSetOrdered(nullptr, fresh))
-        return fresh;
-    delete fresh; // another thread published first
-    return s_loader.loadAcquire();
+    return s_loader.get();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "duixmlui.h"
 
+#include "duiframewindow.h"
+
 #include "duipropertyparsers_p.h"
 #include "duiresourceloader.h"
 #include "duityperegister.h"
@@ -308,8 +310,12 @@ DuiFrameWindow *DuiXmlUI::createWindow(const MXXmlDocument &document, QWidget *p
                                  QStringLiteral("%1 is no frame window class; no window built").arg(DuiXmlReport::quoted(QString::fromLatin1(tag))));
         return nullptr;
     }
-    // Applying the element to the window, building its children into the root widget, the
-    // window's doConstruct and the connection of its slots join here with the frame window class.
+    applyAttributes(window, first);
+    const int count = first->childCount();
+    for (int i = 0; i < count; ++i)
+        buildElement(window->rootWidget(), first->child(i));
+    window->doConstruct();
+    connectByName(window, window, true, true);
     return window;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QtCore/qstring.h>
 
+#include <cstddef>
 #include <string>
 
 class DuiFrameWindow;
@@ -25,6 +26,15 @@ public:
     // Window form: the first child of "xmlui" names a frame window class; null on any failure.
     static DuiFrameWindow *createFromFile(const QString &path, QWidget *parent);
     static DuiFrameWindow *createFromMemory(const std::string &xml, QWidget *parent);
+    // The window form without a parent: a plain nullptr would not say which form is meant.
+    static DuiFrameWindow *createFromFile(const QString &path, std::nullptr_t)
+    {
+        return createFromFile(path, static_cast<QWidget *>(nullptr));
+    }
+    static DuiFrameWindow *createFromMemory(const std::string &xml, std::nullptr_t)
+    {
+        return createFromMemory(xml, static_cast<QWidget *>(nullptr));
+    }
 
     // Fill form: every child of "xmlui" is built into `widget`, in document order. False when the
     // document cannot be loaded or has no "xmlui" element.

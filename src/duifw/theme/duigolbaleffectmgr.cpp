@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "duigolbaleffectmgr.h"
 
-#include <QtCore/qatomic.h>
+#include "duiglobalinstance_p.h"
 
 namespace {
 
-QAtomicPointer<DuiGolbalEffectMgr> s_effectMgr;
-
-struct DuiGolbalEffectMgrCleanup
-{
-    ~DuiGolbalEffectMgrCleanup() { delete s_effectMgr.fetchAndStoreOrdered(nullptr); }
-} s_effectMgrCleanup;
+DuiGlobalInstance<DuiGolbalEffectMgr> s_effectMgr;
 
 } // namespace
 
@@ -30,12 +25,5 @@ EffectType DuiGolbalEffectMgr::effectType() const
 
 DuiGolbalEffectMgr *duiGolbalEffectMgr()
 {
-    DuiGolbalEffectMgr *mgr = s_effectMgr.loadAcquire();
-    if (mgr)
-        return mgr;
-    auto *fresh = new DuiGolbalEffectMgr;
-    if (s_effectMgr.testAndSetOrdered(nullptr, fresh))
-        return fresh;
-    delete fresh; // another thread published first
-    return s_effectMgr.loadAcquire();
+    return s_effectMgr.get();
 }

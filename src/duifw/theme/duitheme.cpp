@@ -3,11 +3,11 @@
 #include "duitheme_p.h"
 
 #include "duicolorizeevent.h"
+#include "duiglobalinstance_p.h"
 #include "duilogging_p.h"
 #include "duiresourceloader.h"
 #include "duiwindef.h"
 
-#include <QtCore/qatomic.h>
 #include <QtCore/qcoreapplication.h>
 #include <QtCore/qthread.h>
 #include <QtGui/qguiapplication.h>
@@ -46,12 +46,7 @@ constexpr QRgb presetColors[kPresetCount] = {
 
 const char kFadeOutMaskPath[] = ":/theme/common/decorate_fadeout.png";
 
-QAtomicPointer<DuiThemeData> s_themeData;
-
-struct DuiThemeDataCleanup
-{
-    ~DuiThemeDataCleanup() { delete s_themeData.fetchAndStoreOrdered(nullptr); }
-} s_themeDataCleanup;
+DuiGlobalInstance<DuiThemeData> s_themeData;
 
 // Pixmaps need a QGuiApplication and its thread; outside them the mask is loaded on first use.
 bool canUsePixmaps()
@@ -118,14 +113,7 @@ DuiThemeData::DuiThemeData()
 
 DuiThemeData *duiThemeData()
 {
-    DuiThemeData *data = s_themeData.loadAcquire();
-    if (data)
-        return data;
-    auto *fresh = new DuiThemeData;
-    if (s_themeData.testAndSetOrdered(nullptr, fresh))
-        return fresh;
-    delete fresh; // another thread published first
-    return s_themeData.loadAcquire();
+    return s_themeData.get();
 }
 
 QRgb duiPresetColor(int index)

@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: MIT
+// Time from DuiXmlUI::createFromFile to the first painted frame, for the gallery window and for
+// a generated window of 1,000 controls, against building the same trees in C++ in the same run.
+
+#include "benchutil.h"
+#include "previewer.h"
+
+#include <duicheckbox.h>
+#include <duiframeitem.h>
+#include <duiframewindow.h>
+#include <duiimagewidget.h>
+#include <duilabelwidget.h>
+#include <duilineedit.h>
+#include <duipushbutton.h>
+#include <duispaceritem.h>
+#include <duitheme.h>
+#include <duixmlui.h>
+
+#include <QtGui/qimage.h>
+#include <QtWidgets/qapplication.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kRows = 50;
+constexpr int kPerRow = 20; // 50 x 20 = 1,000 controls
+
+class CodeWindow : public DuiFrameWindow
+{
+public:
+    CodeWindow()
+        : DuiFrameWindow(nullptr, MainWindow)
+    {
+    }
+    using DuiFrameWindow::doConstruct;
+};
+
+// Shows the window, paints its first frame and closes it.
+void firstFrame(DuiFrameWindow *window)
+{
+    window->show();
+    QCoreApplication::processEvents();
+    const QImage frame = window->grab().toImage();
+    if (frame.isNull())
+        std::fprintf(stderr, "no frame painted\n");
+    delete window;
+}
+
+std::string generatedXml()
+{
+    std::string xml = "<xmlui><DuiFrameWindow frameStyle=\"MainWindow\" title=\"1,000 controls\" fixSize=\"1200,1000\">"
+                      "<DuiWidget layout=\"VBox\" margins=\"8,34,8,8\" spacing=\"2\">";
+    for (int r = 0; r < kRows; ++r) {
+        xml += "<DuiWidget layout=\"HBox\" spacing=\"4\" fixHeight=\"18\">";
+        for (int c = 0; c < kPerRow; ++c) {
+            switch (c % 4) {
+            case 0:
+                xml += "<DuiLabelWidget text=\"Label\" fixWidth=\"50\"/>";
+                break;
+            case 1:
+                xml += "<DuiPushButton text=\"Go\" fixSize=\"50,18\"/>";
+                break;
+            case 2:
+                xml += "<DuiCheckBox text=\"Tick\" fixSize=\"60,18\"/>";
+                break;
+            default:
+                xml += "<DuiLineEdit text=\"edit\" fixSize=\"60,18\"/>";
+                break;
+            }
+        }
+        xml += "</DuiWidget>";
+    }
+    xml += "</DuiWidget></DuiFrameWindow></xmlui>";
+    return xml;
+}
+
+DuiFrameWindow *generatedInCode()
+{
+    auto *window = new CodeWindow;
+    window->setTitle(QStringLiteral("1,000 controls"));
+    window->setFixSize(QSize(1200, 1000));
+    auto *column = new DuiWidget(window->rootWidget());
+    column->setParent(window->rootWidget());
+    window->rootWidget()->addItem(column);
+    column->setLayout(DuiWidget::VBox);
+    column->setMargins(QMargins(8, 34, 8, 8));
+    column->setSpacing(2);
+    for (int r = 0; r < kRows; ++r) {
+        auto *row = new DuiWidget(column);
+        row->setParent(column);
+        column->addItem(row);
+        row->setLayout(DuiWidget::HBox);
+        row->setSpacing(4);
+        row->setFixHeight(18);
+        for (int c = 0; c < kPerRow; ++c) {
+            DuiWidget *control = nullptr;
+            switch (c % 4) {
+            case 0: {
+                auto *label = new DuiLabelWidget(row);
+                row->addItem(label);
+                label->setText(QStringLiteral("Label"));
+                label->setFixWidth(50);
+                control = label;
+                break;
+            }
+            case 1: {
+                auto *button = new DuiPushButton(row);
+                row->addItem(button);
+                button->setText(QStringLiteral("Go"));
+                button->setFixSize(QSizeF(50, 18));
+                control = button;
+                break;
+            }
+            case 2: {
+                auto *box = new DuiCheckBox(row);
+                row->addItem(box);
+                box->setText(QStringLiteral("Tick"));
+                box->setFixSize(QSizeF(60, 18));
+                control = box;
+                break;
+            }
+            default: {
+                auto *edit = new DuiLineEdit(row);
+                row->addItem(edit);
+                edit->setText(QStringLiteral("edit"));
+                edit->setFixSize(QSizeF(60, 18));
+                control = edit;
+                break;
+            }
+            }
+            control->setParent(row);
+        }
+    }
+    window->doConstruct();
+    return window;
+}
+
+// The gallery's main window in code: the same header, controls page and imagery column.
+DuiFrameWindow *galleryInCode()
+{
+    auto *window = new CodeWindow;
+    window->setTitle(QStringLiteral("duifw gallery"));
+    window->setFixSize(QSize(720, 560));
+    window->setCloseOnEscape(true);
+    DuiWidget *content = window->rootWidget();
+    auto add = [](DuiWidget *parent, DuiWidget *child) {
+        child->setParent(parent);
+        parent->addItem(child);
+        return child;
+    };
+    auto box = [&](DuiWidget *parent, DuiWidget::LayoutType type, const QMargins &margins, int spacing) {
+        auto *w = add(parent, new DuiWidget(parent));
+        w->setLayout(type);
+        w->setMargins(margins);
+        w->setSpacing(spacing);
+        return w;
+    };
+    auto button = [&](DuiWidget *parent, const QString &text, const QSizeF &size) {
+        auto *b = static_cast<DuiPushButton *>(add(parent, new DuiPushButton(parent)));
+        b->setText(text);
+        b->setFixSize(size);
+        return b;
+    };
+    auto caption = [&](DuiWidget *parent, const QString &text) {
+        auto *l = static_cast<DuiLabelWidget *>(add(parent, new DuiLabelWidget(parent)));
+        l->setText(text);
+        l->setBold(true);
+        l->setFixHeight(18);
+        return l;
+    };
+    DuiWidget *root = box(content, DuiWidget::VBox, QMargins(0, 34, 0, 0), 0);
+    DuiWidget *header = box(root, DuiWidget::HBox, QMargins(16, 0, 16, 8), 10);
+    header->setFixHeight(44);
+    auto *icon = static_cast<DuiImageWidget *>(add(header, new DuiImageWidget(header)));
+    icon->setImagePath(QStringLiteral(":/theme/duifw/hint_blue_exclamation.png"));
+    icon->setFixSize(QSizeF(36, 36));
+    auto *title = static_cast<DuiLabelWidget *>(add(header, new DuiLabelWidget(header)));
+    title->setBold(true);
+    title->setAdjustText(QStringLiteral("Controls, skins and dialogs"));
+    add(header, new DuiSpacerItem(header));
+    button(header, QStringLiteral("Next skin"), QSizeF(96, 28));
+    button(header, QStringLiteral("Open dialog"), QSizeF(110, 28));
+
+    DuiWidget *body = box(root, DuiWidget::HBox, QMargins(), 0);
+    DuiWidget *page = box(box(body, DuiWidget::VBox, QMargins(), 0), DuiWidget::VBox, QMargins(16, 12, 16, 12), 10);
+    caption(page, QStringLiteral("Push buttons"));
+    DuiWidget *buttons = box(page, DuiWidget::HBox, QMargins(), 8);
+    buttons->setFixHeight(26);
+    for (const char *text : {"Normal", "Hover", "Pressed", "Checked", "Disabled"})
+        button(buttons, QLatin1String(text), QSizeF(84, 26));
+    add(buttons, new DuiSpacerItem(buttons));
+    caption(page, QStringLiteral("Check boxes and radio buttons"));
+    for (int rowIndex = 0; rowIndex < 2; ++rowIndex) {
+        DuiWidget *row = box(page, DuiWidget::HBox, QMargins(), 12);
+        row->setFixHeight(20);
+        for (int i = 0; i < 4; ++i) {
+            auto *c = static_cast<DuiCheckBox *>(add(row, new DuiCheckBox(row)));
+            c->setText(QStringLiteral("Option"));
+            c->setFixSize(QSizeF(100, 20));
+        }
+        add(row, new DuiSpacerItem(row));
+    }
+    caption(page, QStringLiteral("Text input"));
+    DuiWidget *edits = box(page, DuiWidget::HBox, QMargins(), 8);
+    edits->setFixHeight(24);
+    for (int width : {200, 120, 160}) {
+        auto *e = static_cast<DuiLineEdit *>(add(edits, new DuiLineEdit(edits)));
+        e->setFixWidth(width);
+    }
+    add(edits, new DuiSpacerItem(edits));
+    caption(page, QStringLiteral("Labels"));
+    DuiWidget *labels = box(page, DuiWidget::HBox, QMargins(), 16);
+    labels->setFixHeight(22);
+    for (int i = 0; i < 4; ++i) {
+        auto *l = static_cast<DuiLabelWidget *>(add(labels, new DuiLabelWidget(labels)));
+        l->setText(QStringLiteral("A label"));
+        l->setFixWidth(120);
+    }
+    add(page, new DuiSpacerItem(page));
+
+    DuiWidget *imagery = box(body, DuiWidget::VBox, QMargins(8, 12, 16, 12), 8);
+    imagery->setFixWidth(170);
+    caption(imagery, QStringLiteral("Skin imagery"));
+    auto *nine = static_cast<DuiFrameItem *>(add(imagery, new DuiFrameItem(imagery)));
+    nine->setImage(QStringLiteral(":/theme/duifw/button_normal.png"));
+    nine->setFrameType(QStringLiteral("NinePieces"));
+    nine->setFixSize(QSizeF(150, 40));
+    auto *picture = static_cast<DuiImageWidget *>(add(imagery, new DuiImageWidget(imagery)));
+    picture->setScalePolicy(DuiImageWidget::ScaleToWidget);
+    picture->setImagePath(QStringLiteral(":/theme/common/window_decorate_5.jpg"));
+    picture->setFixSize(QSizeF(150, 76));
+    add(imagery, new DuiSpacerItem(imagery));
+    window->doConstruct();
+    return window;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    DuiTheme::setColorTheme(0);
+    QCoreApplication::processEvents();
+
+    const QString galleryFile = QStringLiteral(DUI_GALLERY_XML);
+    const double galleryXml = bench::medianNs(7, [&] { firstFrame(Previewer::build(galleryFile, nullptr)); });
+    const double galleryCode = bench::medianNs(7, [&] { firstFrame(galleryInCode()); });
+    bench::report("gallery: XML file to first frame", galleryXml, "the same window in C++", galleryCode);
+
+    const std::string xml = generatedXml();
+    const double manyXml = bench::medianNs(5, [&] { firstFrame(DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr))); });
+    const double manyCode = bench::medianNs(5, [&] { firstFrame(generatedInCode()); });
+    bench::report("1,000 controls: XML to first frame", manyXml, "the same window in C++", manyCode);
+    return 0;
+}

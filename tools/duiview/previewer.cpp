@@ -1,0 +1,359 @@
+// SPDX-License-Identifier: MIT
+#include "previewer.h"
+
+#include <duiapplication.h>
+#include <duiframewindow.h>
+#include <duiresourcehandler.h>
+#include <duiresourceloader.h>
+#include <duitheme.h>
+#include <duityperegister.h>
+#include <duixmlui.h>
+#include <mxxmldocument.h>
+
+#include <QtCore/qcoreapplication.h>
+#include <QtCore/qdir.h>
+#include <QtCore/qfileinfo.h>
+#include <QtCore/qtimer.h>
+#include <QtGui/qguiapplication.h>
+#include <QtGui/qimage.h>
+#include <QtGui/qpixmap.h>
+
+#include <cstdio>
+
+namespace {
+
+// Relative paths in a previewed file (xmlPath, images) are looked up next to the file as well,
+// after the application directory.
+class FileDirHandler : public DuiResourceHandler
+{
+public:
+    explicit FileDirHandler(const QString &dir)
+        : m_dir(dir)
+    {
+    }
+    bool loadImage(const QString &path, QPixmap &pixmap) override
+    {
+        return takes(path) && pixmap.load(m_dir.filePath(path));
+    }
+    bool loadXml(const QString &path, MXXmlDocument &document) override
+    {
+        return takes(path) && document.loadFromFile(m_dir.filePath(path).toStdWString());
+    }
+    bool loadRawData(const QString &path, QByteArray &data) override
+    {
+        if (!takes(path))
+            return false;
+        QFile file(m_dir.filePath(path));
+        if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+            return false;
+        data = file.readAll();
+        return true;
+    }
+
+private:
+    bool takes(const QString &path) const { return !path.isEmpty() && QDir::isRelativePath(path) && !path.startsWith(QLatin1Char(':')); }
+    QDir m_dir;
+};
+
+// The frame window that a fill-form file is shown in; the host finishes it by hand.
+class PlainWindow : public DuiFrameWindow
+{
+public:
+    PlainWindow()
+        : DuiFrameWindow(nullptr, MainWindow)
+    {
+        resize(640, 480);
+        setTitle(QStringLiteral("duiview"));
+    }
+    using DuiFrameWindow::doConstruct;
+};
+
+bool isFrameClass(const QString &tag)
+{
+    for (auto *node = getframeCreateFuncPointerDataHeader()->next; node; node = node->next) {
+        if (tag == QLatin1String(node->name))
+            return true;
+    }
+    return false;
+}
+
+void print(const QString &text)
+{
+    std::fprintf(stdout, "%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+void printError(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+} // namespace
+
+bool noDisplayAvailable()
+{
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+QString previewUsage(const QString &program)
+{
+    return QStringLiteral("usage: %1 [--theme N] [--screenshot OUT.png] [--size WxH] [--lint] [--watch] FILE.xml\n"
+                          "  shows the window an XML UI file describes\n"
+                          "  --theme N           pick colour row N (0..9; default 0)\n"
+                          "  --screenshot OUT    render the window offscreen to a PNG and exit\n"
+                          "  --size WxH          window size for --screenshot\n"
+                          "  --lint              build the file, print what the builder skipped, exit\n"
+                          "                      (exit status 1 when the file cannot be built)\n"
+                          "  --watch             rebuild the window whenever the file changes")
+        .arg(program);
+}
+
+bool parsePreviewOptions(const QStringList &arguments, PreviewOptions &options, QString &error, const QString &defaultFile)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        auto value = [&](QString &out) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("%1 needs a value").arg(arg);
+                return false;
+            }
+            out = arguments.at(++i);
+            return true;
+        };
+        QString text;
+        if (arg == QLatin1String("--theme")) {
+            if (!value(text))
+                return false;
+            bool ok = false;
+            options.theme = text.toInt(&ok);
+            if (!ok || options.theme < 0 || options.theme > 9) {
+                error = QStringLiteral("--theme takes a colour row from 0 to 9, not \"%1\"").arg(text);
+                return false;
+            }
+        } else if (arg == QLatin1String("--screenshot")) {
+            if (!value(options.screenshot))
+                return false;
+        } else if (arg == QLatin1String("--size")) {
+            if (!value(text))
+                return false;
+            const QStringList parts = text.split(QLatin1Char('x'));
+            const int w = parts.size() == 2 ? parts[0].toInt() : 0;
+            const int h = parts.size() == 2 ? parts[1].toInt() : 0;
+            if (w < 1 || h < 1 || w > 8192 || h > 8192) {
+                error = QStringLiteral("--size takes WIDTHxHEIGHT (1 to 8192), not \"%1\"").arg(text);
+                return false;
+            }
+            options.size = QSize(w, h);
+        } else if (arg == QLatin1String("--lint")) {
+            options.lint = true;
+        } else if (arg == QLatin1String("--watch")) {
+            options.watch = true;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option %1").arg(arg);
+            return false;
+        } else if (options.file.isEmpty()) {
+            options.file = arg;
+        } else {
+            error = QStringLiteral("only one file, please (got %1 and %2)").arg(options.file, arg);
+            return false;
+        }
+    }
+    if (options.file.isEmpty())
+        options.file = defaultFile;
+    if (options.file.isEmpty()) {
+        error = QStringLiteral("no XML UI file given");
+        return false;
+    }
+    return true;
+}
+
+Previewer::Previewer(const PreviewOptions &options, QObject *parent)
+    : QObject(parent)
+    , m_options(options)
+{
+    const QFileInfo info(options.file);
+    if (info.exists()) {
+        m_fileDirHandler = new FileDirHandler(info.absolutePath());
+        getResourceLoader()->installResourceHandler(m_fileDirHandler);
+    }
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &Previewer::fileChanged);
+}
+
+Previewer::~Previewer()
+{
+    delete m_window;
+    delete m_fileDirHandler;
+}
+
+void Previewer::addSlotReceiver(QObject *receiver)
+{
+    m_receivers.append(receiver);
+    if (m_window)
+        DuiXmlUI::connectSignalSlotByName(m_window, receiver, true);
+}
+
+void Previewer::connectReceivers(DuiFrameWindow *window)
+{
+    for (const QPointer<QObject> &receiver : std::as_const(m_receivers)) {
+        if (receiver)
+            DuiXmlUI::connectSignalSlotByName(window, receiver, true);
+    }
+}
+
+DuiFrameWindow *Previewer::build(const QString &file, QList<DuiXmlDiagnostics::Record> *records)
+{
+    DuiXmlDiagnostics diagnostics;
+    DuiFrameWindow *window = nullptr;
+
+    // Peek at the document to tell the window form from the fill form.
+    MXXmlDocument document;
+    const QString absolute = QFileInfo(file).absoluteFilePath();
+    const QString path = QFileInfo::exists(file) ? absolute : file;
+    bool windowForm = true;
+    if (getResourceLoader()->loadXml(path, document)) {
+        const MXXmlElement *root = document.elementByPath(L"xmlui");
+        const MXXmlElement *first = root ? root->child(0) : nullptr;
+        windowForm = first && isFrameClass(QString::fromStdWString(first->tag()));
+    }
+    if (windowForm) {
+        window = DuiXmlUI::createFromFile(path, static_cast<QWidget *>(nullptr));
+    } else {
+        auto *plain = new PlainWindow;
+        if (DuiXmlUI::createFromFile(path, plain->rootWidget())) {
+            plain->doConstruct();
+            window = plain;
+        } else {
+            delete plain;
+        }
+    }
+    if (records)
+        *records = diagnostics.records();
+    return window;
+}
+
+QImage Previewer::render(DuiFrameWindow *window)
+{
+    // Let layouts, polish and the colorize pass settle before grabbing.
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    return window->grab().toImage();
+}
+
+void Previewer::printRecords(const QList<DuiXmlDiagnostics::Record> &records) const
+{
+    for (const DuiXmlDiagnostics::Record &record : records)
+        printError(record.toString());
+}
+
+int Previewer::start()
+{
+    if (!QFileInfo::exists(m_options.file) && !m_options.file.startsWith(QLatin1Char(':'))) {
+        printError(QStringLiteral("%1: %2: no such file").arg(m_options.program, m_options.file));
+        return 2;
+    }
+    DuiTheme::setColorTheme(m_options.theme);
+
+    QList<DuiXmlDiagnostics::Record> records;
+    m_window = build(m_options.file, &records);
+    printRecords(records);
+
+    if (m_options.lint) {
+        int errors = 0;
+        for (const DuiXmlDiagnostics::Record &record : std::as_const(records))
+            errors += record.severity == DuiXmlDiagnostics::Error;
+        print(QStringLiteral("%1: %2 finding(s), %3 error(s)").arg(m_options.file).arg(records.size()).arg(errors));
+        return (errors || !m_window) ? 1 : 0;
+    }
+    if (!m_window) {
+        printError(QStringLiteral("%1: %2 describes no window that can be built").arg(m_options.program, m_options.file));
+        return 1;
+    }
+    connectReceivers(m_window);
+    emit windowBuilt(m_window);
+
+    if (!m_options.screenshot.isEmpty()) {
+        if (m_options.size.isValid())
+            m_window->resize(m_options.size);
+        m_window->show();
+        const QImage image = render(m_window);
+        if (image.isNull() || !image.save(m_options.screenshot)) {
+            printError(QStringLiteral("%1: cannot write %2").arg(m_options.program, m_options.screenshot));
+            return 1;
+        }
+        print(QStringLiteral("%1: rendered %2 (%3x%4) to %5")
+                  .arg(m_options.program, m_options.file)
+                  .arg(image.width())
+                  .arg(image.height())
+                  .arg(QFileInfo(m_options.screenshot).absoluteFilePath()));
+        return 0;
+    }
+
+    if (m_options.watch)
+        m_watcher.addPath(QFileInfo(m_options.file).absoluteFilePath());
+    m_window->show();
+    // The window deletes itself when closed; the previewer ends with it unless it is rebuilding.
+    connect(m_window, &QObject::destroyed, this, [this] {
+        if (!m_window)
+            QCoreApplication::quit();
+    });
+    return -1;
+}
+
+void Previewer::fileChanged()
+{
+    const QString file = QFileInfo(m_options.file).absoluteFilePath();
+    // Editors often replace the file; watch the new one.
+    QTimer::singleShot(100, this, [this, file] {
+        if (!m_watcher.files().contains(file) && QFileInfo::exists(file))
+            m_watcher.addPath(file);
+        QList<DuiXmlDiagnostics::Record> records;
+        DuiFrameWindow *fresh = build(file, &records);
+        printRecords(records);
+        if (!fresh) {
+            printError(QStringLiteral("%1: %2 is broken; keeping the last good window").arg(m_options.program, m_options.file));
+            return;
+        }
+        connectReceivers(fresh);
+        emit windowBuilt(fresh);
+        QPointer<DuiFrameWindow> old = m_window;
+        m_window = fresh;
+        if (old) {
+            fresh->setGeometry(old->geometry());
+            old->disconnect(this);
+            old->close();
+        }
+        fresh->show();
+        connect(fresh, &QObject::destroyed, this, [this] {
+            if (!m_window)
+                QCoreApplication::quit();
+        });
+        print(QStringLiteral("%1: rebuilt %2").arg(m_options.program, m_options.file));
+    });
+}
+
+int runPreviewer(int &argc, char **argv, const QString &program, const QString &defaultFile,
+                 const std::function<void(Previewer &)> &prepare)
+{
+    const bool headless = noDisplayAvailable();
+    if (headless)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    DuiApplication app(argc, argv);
+
+    PreviewOptions options;
+    options.program = program;
+    QString error;
+    if (!parsePreviewOptions(app.arguments(), options, error, defaultFile)) {
+        printError(QStringLiteral("%1: %2\n%3").arg(program, error, previewUsage(program)));
+        return 2;
+    }
+    if (headless && options.screenshot.isEmpty() && !options.lint) {
+        options.screenshot = QFileInfo(options.file).completeBaseName() + QStringLiteral(".png");
+        print(QStringLiteral("%1: no display; rendering to a PNG instead").arg(program));
+    }
+    Previewer previewer(options);
+    if (prepare)
+        prepare(previewer);
+    const int code = previewer.start();
+    return code >= 0 ? code : app.exec();
+}
