@@ -749,17 +749,7 @@ void tst_DuiWinAPI::badHandles()
 
 void tst_DuiWinAPI::xvfbHotKeyAndKeyState()
 {
-    XvfbServer server;
-    QString why;
-    if (!server.start(&why))
-        QSKIP(qPrintable(why));
-    QByteArray output;
-    const int code = server.runClient(QCoreApplication::applicationFilePath(), {QStringLiteral("--xvfb-keyboard-client")},
-                                      &output);
-    if (code == XClientSkipped)
-        QSKIP(output.constData());
-    QVERIFY2(code == 0, output.constData());
-    QVERIFY(output.contains("OK"));
+    DUI_RUN_XVFB_CLIENT("--xvfb-keyboard-client");
 }
 
 int main(int argc, char **argv)

@@ -179,4 +179,21 @@ private:
 // Exit code with which a client reports that it had to skip.
 constexpr int XClientSkipped = 77;
 
+// The body of a test that reruns this test binary with `flag` as a client of a private Xvfb:
+// skips when Xvfb (or what the client needs) is missing; the client prints OK when its checks
+// passed and exits 0.
+#define DUI_RUN_XVFB_CLIENT(flag)                                                                     \
+    do {                                                                                              \
+        XvfbServer server_;                                                                           \
+        QString why_;                                                                                 \
+        if (!server_.start(&why_))                                                                    \
+            QSKIP(qPrintable(why_));                                                                  \
+        QByteArray output_;                                                                           \
+        const int code_ = server_.runClient(QCoreApplication::applicationFilePath(), {QStringLiteral(flag)}, &output_); \
+        if (code_ == XClientSkipped)                                                                  \
+            QSKIP(output_.constData());                                                               \
+        QVERIFY2(code_ == 0, output_.constData());                                                    \
+        QVERIFY(output_.contains("OK"));                                                              \
+    } while (false)
+
 #endif // XVFBTESTUTIL_H

@@ -811,17 +811,7 @@ void tst_DuiFrameWindow::doubleClickTitlebarMaximises()
 
 void tst_DuiFrameWindow::xvfbDrag()
 {
-    XvfbServer server;
-    QString why;
-    if (!server.start(&why))
-        QSKIP(qPrintable(why));
-    QByteArray output;
-    const int code = server.runClient(QCoreApplication::applicationFilePath(), {QStringLiteral("--xvfb-drag-client")},
-                                      &output);
-    if (code == XClientSkipped)
-        QSKIP(output.constData());
-    QVERIFY2(code == 0, output.constData());
-    QVERIFY(output.contains("OK"));
+    DUI_RUN_XVFB_CLIENT("--xvfb-drag-client");
 }
 
 int main(int argc, char **argv)
