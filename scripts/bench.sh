@@ -6,7 +6,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=${DUIFW_BUILD_DIR:-$here/build}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 for b in "$build_dir"/bench/bench_*; do
-  [ -x "$b" ] || continue
+  [ -f "$b" ] && [ -x "$b" ] || continue
   echo "== $(basename "$b")"
   "$b"
 done
