@@ -578,9 +578,17 @@ void tst_DuiFrameWindow::activateAndMoves()
     window.winEvent(&msg, &result);
     msg.wParam = WA_INACTIVE;
     window.winEvent(&msg, &result);
-    QCOMPARE(activate.count(), 2);
+    // The high word tells whether the window is minimised; losing activation while
+    // minimised is still a deactivation.
+    msg.wParam = MAKEWPARAM(WA_INACTIVE, 1);
+    window.winEvent(&msg, &result);
+    msg.wParam = MAKEWPARAM(WA_ACTIVE, 1);
+    window.winEvent(&msg, &result);
+    QCOMPARE(activate.count(), 4);
     QCOMPARE(activate.at(0).first().toBool(), true);
     QCOMPARE(activate.at(1).first().toBool(), false);
+    QCOMPARE(activate.at(2).first().toBool(), false);
+    QCOMPARE(activate.at(3).first().toBool(), true);
 
     window.setFixSize(QSize(260, 180));
     QCOMPARE(window.size(), QSize(260, 180));
