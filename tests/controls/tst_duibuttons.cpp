@@ -195,6 +195,16 @@ void tst_DuiButtons::pressMoveOutRelease()
     QVERIFY(button->frameItem()->isPressed());
     mouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(100, 10));
     QVERIFY(button->checked());
+
+    // An unchecked checkable button whose press left and came back is checked on release,
+    // and then looks checked.
+    button->setChecked(false);
+    mouse(scene, QEvent::GraphicsSceneMousePress, QPointF(10, 10));
+    mouse(scene, QEvent::GraphicsSceneMouseMove, QPointF(100, 10));
+    mouse(scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 10));
+    mouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(10, 10));
+    QVERIFY(button->checked());
+    QVERIFY(button->frameItem()->isPressed());
 }
 
 void tst_DuiButtons::textAndIconLayout()

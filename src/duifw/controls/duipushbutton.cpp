@@ -490,7 +490,9 @@ void DuiPushButton::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         d->checked = false;
         d->frameItem->setPressed(false);
     } else {
+        // The press may have left the button and come back, which dropped the pressed look.
         d->checked = true;
+        d->frameItem->setPressed(true);
     }
     emit released(event->pos());
     emit clicked();
