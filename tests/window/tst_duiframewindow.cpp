@@ -640,6 +640,16 @@ void tst_DuiFrameWindow::viewContent()
     view->setWidget(third);
     QVERIFY(view->layout());
     QCOMPARE(view->widget(), third.data());
+    // A layout given to the view as to any widget (an XML layout attribute) replaces and deletes
+    // the view's own; the next content still gets laid out.
+    view->setLayout(DuiWidget::HBox);
+    QPointer<DuiWidget> fourth = new DuiWidget;
+    view->setWidget(fourth);
+    QVERIFY(third.isNull());
+    QCOMPARE(view->widget(), fourth.data());
+    QVERIFY(view->layout());
+    QCOMPARE(view->layout()->count(), 1);
+    QCOMPARE(view->layout()->itemAt(0), fourth.data());
 
     // From XML, a view is a widget like any other, with its title and icon.
     DuiWidget host;
