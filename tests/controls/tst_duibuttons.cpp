@@ -6,6 +6,7 @@
 #include <duipushbutton.h>
 #include <duiradiobutton.h>
 #include <duityperegister.h>
+#include <duixmlui.h>
 
 #include "controlstest.h"
 
@@ -35,6 +36,7 @@ private slots:
     void enablingModes();
     void backgroundPassThrough();
     void absurdTexts();
+    void styleWithAForeignLayout();
     void checkBoxSignals();
     void checkBoxImagesAndLayout();
     void radioGroupIsExclusive();
@@ -324,6 +326,23 @@ void tst_DuiButtons::backgroundPassThrough()
     QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
     button.resize(33, 21);
     QCOMPARE(button.frameItem()->size(), QSizeF(33, 21));
+}
+
+void tst_DuiButtons::styleWithAForeignLayout()
+{
+    // Every widget takes a layout attribute; a button given no layout or an anchor layout must
+    // still take a button style.
+    for (const char *layout : {"none", "Anchor"}) {
+        DuiWidget root;
+        const std::string xml = std::string("<xmlui><DuiPushButton objectName='b' layout='") + layout
+                                + "' text='t' buttonStyle='ButtonTextUnderIcon'/></xmlui>";
+        QVERIFY(DuiXmlUI::createFromMemory(xml, &root));
+        auto *button = root.findChild<DuiPushButton *>(QStringLiteral("b"));
+        QVERIFY(button);
+        QCOMPARE(button->buttonStyle(), DuiPushButton::ButtonStyles(DuiPushButton::ButtonTextUnderIcon));
+        button->setButtonStyle(DuiPushButton::ButtonTextBesideIcon);
+        QCOMPARE(button->text(), QStringLiteral("t"));
+    }
 }
 
 void tst_DuiButtons::absurdTexts()
