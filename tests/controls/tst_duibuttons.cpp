@@ -10,6 +10,7 @@
 
 #include "controlstest.h"
 
+#include <QtCore/qpointer.h>
 #include <QtTest/qsignalspy.h>
 #include <QtTest/qtest.h>
 #include <QtWidgets/qgraphicseffect.h>
@@ -504,6 +505,27 @@ void tst_DuiButtons::radioLeavesTheGroup()
     direct->setParent(nullptr);
     QCOMPARE(group->buttons().size(), 2);
     delete direct;
+
+    // A handler of one button's unchecking that deletes a later button of the group, while the
+    // group is still unchecking the others.
+    auto *third = new DuiRadioButton(inner);
+    third->setParent(inner);
+    auto *fourth = new DuiRadioButton(inner);
+    fourth->setParent(inner);
+    static_cast<Access *>(group)->construct();
+    QCOMPARE(group->buttons().size(), 4);
+    QPointer<DuiRadioButton> doomed = fourth;
+    connect(radios[1], &DuiCheckBox::stateChanged, group, [&doomed](bool selected) {
+        if (!selected)
+            delete doomed.data();
+    });
+    QSignalSpy selected(group, &DuiButtonGroup::radioSelected);
+    radios[0]->setCheckState(Qt::Checked);
+    QVERIFY(doomed.isNull());
+    QCOMPARE(radios[1]->checkState(), Qt::Unchecked);
+    QCOMPARE(third->checkState(), Qt::Unchecked);
+    QCOMPARE(selected.count(), 1);
+    QCOMPARE(group->buttons().size(), 3);
 }
 
 QTEST_MAIN(tst_DuiButtons)
