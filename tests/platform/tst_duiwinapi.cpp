@@ -363,6 +363,16 @@ void tst_DuiWinAPI::showAndPlaceWindows()
     QTRY_VERIFY(w.isMinimized());
     QVERIFY(DuiWinAPI::ShowWindow(hwnd, SW_SHOWNORMAL));
     QTRY_VERIFY(!w.isMinimized());
+    // Restoring a window minimised from the maximised state brings it back maximised.
+    DuiWinAPI::ShowWindow(hwnd, SW_MAXIMIZE);
+    QTRY_VERIFY(w.isMaximized());
+    DuiWinAPI::ShowWindow(hwnd, SW_MINIMIZE);
+    QTRY_VERIFY(w.isMinimized());
+    DuiWinAPI::ShowWindow(hwnd, SW_RESTORE);
+    QTRY_VERIFY(!w.isMinimized());
+    QVERIFY(w.isMaximized());
+    DuiWinAPI::ShowWindow(hwnd, SW_RESTORE);
+    QTRY_VERIFY(!w.isMaximized());
     QVERIFY(DuiWinAPI::ShowWindow(hwnd, SW_HIDE));
     QVERIFY(!w.isVisible());
     QVERIFY(!DuiWinAPI::ShowWindow(hwnd, SW_SHOWNA));

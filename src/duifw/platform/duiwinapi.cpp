@@ -627,8 +627,14 @@ bool DuiWinAPI::ShowWindow(HWND hwnd, int nCmdShow)
         w->hide();
         break;
     case SW_SHOWNORMAL:
-    case SW_RESTORE:
         w->showNormal();
+        break;
+    case SW_RESTORE:
+        // A window minimised from the maximised state is restored to it, as Windows does.
+        if (w->isMinimized() && (w->windowState() & Qt::WindowMaximized))
+            w->showMaximized();
+        else
+            w->showNormal();
         break;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
