@@ -807,7 +807,8 @@ QList<uint> DuiWinAPI::getWindowList(const ushort *className, const ushort *wind
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return windows;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible() || !w->internalWinId())
+        // FindWindowEx finds hidden windows too; only windows without a handle are left out.
+        if (!w->internalWinId())
             continue;
         if (!matchesUtf16(className, QString::fromLatin1(w->metaObject()->className()))
             || !matchesUtf16(windowName, w->windowTitle()))
