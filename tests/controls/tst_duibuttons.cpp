@@ -6,9 +6,11 @@
 #include <duipushbutton.h>
 #include <duiradiobutton.h>
 #include <duityperegister.h>
+#include <duixmlui.h>
 
 #include "controlstest.h"
 
+#include <QtCore/qpointer.h>
 #include <QtTest/qsignalspy.h>
 #include <QtTest/qtest.h>
 #include <QtWidgets/qgraphicseffect.h>
@@ -35,6 +37,7 @@ private slots:
     void enablingModes();
     void backgroundPassThrough();
     void absurdTexts();
+    void styleWithAForeignLayout();
     void checkBoxSignals();
     void checkBoxImagesAndLayout();
     void radioGroupIsExclusive();
@@ -195,6 +198,16 @@ void tst_DuiButtons::pressMoveOutRelease()
     QVERIFY(button->frameItem()->isPressed());
     mouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(100, 10));
     QVERIFY(button->checked());
+
+    // An unchecked checkable button whose press left and came back is checked on release,
+    // and then looks checked.
+    button->setChecked(false);
+    mouse(scene, QEvent::GraphicsSceneMousePress, QPointF(10, 10));
+    mouse(scene, QEvent::GraphicsSceneMouseMove, QPointF(100, 10));
+    mouse(scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 10));
+    mouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(10, 10));
+    QVERIFY(button->checked());
+    QVERIFY(button->frameItem()->isPressed());
 }
 
 void tst_DuiButtons::textAndIconLayout()
@@ -314,6 +327,23 @@ void tst_DuiButtons::backgroundPassThrough()
     QCOMPARE(button.cursor().shape(), Qt::PointingHandCursor);
     button.resize(33, 21);
     QCOMPARE(button.frameItem()->size(), QSizeF(33, 21));
+}
+
+void tst_DuiButtons::styleWithAForeignLayout()
+{
+    // Every widget takes a layout attribute; a button given no layout or an anchor layout must
+    // still take a button style.
+    for (const char *layout : {"none", "Anchor"}) {
+        DuiWidget root;
+        const std::string xml = std::string("<xmlui><DuiPushButton objectName='b' layout='") + layout
+                                + "' text='t' buttonStyle='ButtonTextUnderIcon'/></xmlui>";
+        QVERIFY(DuiXmlUI::createFromMemory(xml, &root));
+        auto *button = root.findChild<DuiPushButton *>(QStringLiteral("b"));
+        QVERIFY(button);
+        QCOMPARE(button->buttonStyle(), DuiPushButton::ButtonStyles(DuiPushButton::ButtonTextUnderIcon));
+        button->setButtonStyle(DuiPushButton::ButtonTextBesideIcon);
+        QCOMPARE(button->text(), QStringLiteral("t"));
+    }
 }
 
 void tst_DuiButtons::absurdTexts()
@@ -475,6 +505,27 @@ void tst_DuiButtons::radioLeavesTheGroup()
     direct->setParent(nullptr);
     QCOMPARE(group->buttons().size(), 2);
     delete direct;
+
+    // A handler of one button's unchecking that deletes a later button of the group, while the
+    // group is still unchecking the others.
+    auto *third = new DuiRadioButton(inner);
+    third->setParent(inner);
+    auto *fourth = new DuiRadioButton(inner);
+    fourth->setParent(inner);
+    static_cast<Access *>(group)->construct();
+    QCOMPARE(group->buttons().size(), 4);
+    QPointer<DuiRadioButton> doomed = fourth;
+    connect(radios[1], &DuiCheckBox::stateChanged, group, [&doomed](bool selected) {
+        if (!selected)
+            delete doomed.data();
+    });
+    QSignalSpy selected(group, &DuiButtonGroup::radioSelected);
+    radios[0]->setCheckState(Qt::Checked);
+    QVERIFY(doomed.isNull());
+    QCOMPARE(radios[1]->checkState(), Qt::Unchecked);
+    QCOMPARE(third->checkState(), Qt::Unchecked);
+    QCOMPARE(selected.count(), 1);
+    QCOMPARE(group->buttons().size(), 3);
 }
 
 QTEST_MAIN(tst_DuiButtons)

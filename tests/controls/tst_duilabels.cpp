@@ -73,6 +73,11 @@ void tst_DuiLabels::adjustTextFixesWidth()
     label.resize(label.preferredSize());
     label.setAdjustText(QString());
     QCOMPARE(label.maximumWidth(), 0.0);
+    // Emptied, the label holds no text; given the same text back it takes its width again.
+    QCOMPARE(label.text(), QString());
+    label.setAdjustText(text);
+    QCOMPARE(label.maximumWidth(), qreal(int(textWidth + 8)));
+    QCOMPARE(label.text(), text);
 }
 
 void tst_DuiLabels::alignmentAndFrame_data()

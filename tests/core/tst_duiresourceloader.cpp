@@ -11,6 +11,8 @@
 #include <QtCore/qthread.h>
 #include <QtTest/qtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Answers every path it is asked about with fixed results and counts the calls.
@@ -180,6 +182,15 @@ void tst_DuiResourceLoader::absolutePaths()
     QVERIFY(loader.loadRawData(QStringLiteral("/dev/zero")).isEmpty());
     QVERIFY(!loader.loadXml(QStringLiteral("/dev/zero"), doc));
     QVERIFY(loader.loadRawData(dir.path()).isEmpty());
+    // Nor are named pipes, as images either: opening one waits for a writer for ever. The
+    // relative form goes through the application-folder handler.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.png"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(loader.loadImage(pipe).isNull());
+    QVERIFY(loader.loadImage(dir.path()).isNull());
+    QVERIFY(loader.loadRawData(pipe).isEmpty());
+    QCOMPARE(::mkfifo(QFile::encodeName(m_appDirFolder + QStringLiteral("/pipe.png")).constData(), 0600), 0);
+    QVERIFY(loader.loadImage(m_relative + QStringLiteral("/pipe.png")).isNull());
 }
 
 void tst_DuiResourceLoader::rawDecodingWithoutHandlers()

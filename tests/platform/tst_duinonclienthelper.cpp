@@ -62,6 +62,7 @@ public:
     DuiNonClientHelper *helper;
     QList<MSG> messages;
     bool handleSysMove = false;
+    long forcedHit = 0; // answer to WM_NCHITTEST instead of the style's, when not 0
 
     QList<MSG> take(UINT message)
     {
@@ -82,6 +83,10 @@ protected:
         messages << *msg;
         if (msg->message == WM_SYSCOMMAND && handleSysMove && (msg->wParam & 0xFFF0) == SC_MOVE)
             return true;
+        if (msg->message == WM_NCHITTEST && forcedHit) {
+            *result = forcedHit;
+            return true;
+        }
         long answer = 0;
         const bool handled = style->handleMessage(msg, &answer);
         *result = answer;
@@ -313,6 +318,12 @@ void tst_DuiNonClientHelper::unhandledPressBecomesSystemCommand()
     drag(&view, QPoint(150, 198), QPoint(0, 10)); // bottom border
     QCOMPARE(view.take(WM_SYSCOMMAND).first().wParam, WPARAM(SC_SIZE | 6));
     QTRY_COMPARE(view.height(), 210);
+
+    // The size grip sizes from the bottom-right corner, as that border does.
+    view.messages.clear();
+    view.forcedHit = HTGROWBOX;
+    drag(&view, QPoint(150, 100), QPoint(10, 10));
+    QCOMPARE(view.take(WM_SYSCOMMAND).first().wParam, WPARAM(SC_SIZE | 8));
 }
 
 void tst_DuiNonClientHelper::maximiseUsesMinMaxInfo()

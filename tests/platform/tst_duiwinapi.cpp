@@ -363,6 +363,16 @@ void tst_DuiWinAPI::showAndPlaceWindows()
     QTRY_VERIFY(w.isMinimized());
     QVERIFY(DuiWinAPI::ShowWindow(hwnd, SW_SHOWNORMAL));
     QTRY_VERIFY(!w.isMinimized());
+    // Restoring a window minimised from the maximised state brings it back maximised.
+    DuiWinAPI::ShowWindow(hwnd, SW_MAXIMIZE);
+    QTRY_VERIFY(w.isMaximized());
+    DuiWinAPI::ShowWindow(hwnd, SW_MINIMIZE);
+    QTRY_VERIFY(w.isMinimized());
+    DuiWinAPI::ShowWindow(hwnd, SW_RESTORE);
+    QTRY_VERIFY(!w.isMinimized());
+    QVERIFY(w.isMaximized());
+    DuiWinAPI::ShowWindow(hwnd, SW_RESTORE);
+    QTRY_VERIFY(!w.isMaximized());
     QVERIFY(DuiWinAPI::ShowWindow(hwnd, SW_HIDE));
     QVERIFY(!w.isVisible());
     QVERIFY(!DuiWinAPI::ShowWindow(hwnd, SW_SHOWNA));
@@ -431,6 +441,16 @@ void tst_DuiWinAPI::messagesAndWindowLookup()
     QCOMPARE(DuiWinAPI::getWindowList(nullptr, reinterpret_cast<const ushort *>(title.c_str()), 0), QList<uint>{hb});
     QVERIFY(DuiWinAPI::getWindowList(reinterpret_cast<const ushort *>(other.c_str()),
                                      reinterpret_cast<const ushort *>(title.c_str()), 0).isEmpty());
+    // Hidden windows are found as well (a running instance's hidden main window, say).
+    {
+        RecordingWidget hidden;
+        hidden.setWindowTitle(QStringLiteral("hidden"));
+        const uint hh = uint(hidden.winId());
+        const std::u16string hiddenTitle = u"hidden";
+        QCOMPARE(DuiWinAPI::getWindowList(reinterpret_cast<const ushort *>(cls.c_str()),
+                                          reinterpret_cast<const ushort *>(hiddenTitle.c_str()), 0),
+                 QList<uint>{hh});
+    }
 
     QCOMPARE(DuiWinAPI::windowFromPoint(QPoint(350, 50)), HWND(hb));
     QCOMPARE(DuiWinAPI::windowFromPoint(QPoint(700, 700)), HWND(0));

@@ -13,6 +13,8 @@
 #include <QtWidgets/qgraphicssceneevent.h>
 #include <QtWidgets/qstyleoption.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QImage paintItem(DuiFrameItem *item, QStyle::State state = QStyle::State_None)
@@ -227,6 +229,14 @@ void tst_DuiFrameItem::badGradientFiles()
     missing.resize(4, 4);
     missing.setImage(m_dir.filePath(QStringLiteral("absent.xml")));
     QCOMPARE(qAlpha(paintItem(&missing).pixel(2, 2)), 0);
+
+    // A named pipe or a device is never read: opening the pipe would wait for a writer for ever.
+    const QByteArray fifo = QFile::encodeName(m_dir.filePath(QStringLiteral("pipe.xml")));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    DuiFrameItem pipe;
+    pipe.resize(4, 4);
+    pipe.setImage(QFile::decodeName(fifo));
+    QCOMPARE(qAlpha(paintItem(&pipe).pixel(2, 2)), 0);
 }
 
 void tst_DuiFrameItem::baseColorWithMask()

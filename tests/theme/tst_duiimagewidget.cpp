@@ -338,6 +338,19 @@ void tst_DuiImageWidget::handHover()
     QGraphicsSceneHoverEvent leave(QEvent::GraphicsSceneHoverLeave);
     scene.sendEvent(w, &leave);
     QCOMPARE(w->graphicsEffect(), nullptr);
+
+    // A tinted picture glows while hovered and gets its tint back afterwards.
+    w->setColorizePolicy(DuiWidget::ColorableFlag);
+    w->colorize(qRgb(10, 120, 200));
+    QVERIFY(qobject_cast<QGraphicsColorizeEffect *>(w->graphicsEffect()));
+    scene.sendEvent(w, &enter);
+    QVERIFY(qobject_cast<QGraphicsDropShadowEffect *>(w->graphicsEffect()));
+    scene.sendEvent(w, &leave);
+    auto *tint = qobject_cast<QGraphicsColorizeEffect *>(w->graphicsEffect());
+    QVERIFY(tint);
+    QCOMPARE(tint->color(), QColor(10, 120, 200));
+    w->setColorizePolicy(DuiWidget::UnColorableFlag);
+    w->colorize(0);
     w->setHandHover(false);
     QCOMPARE(w->dragPolicy(), DuiWidget::DragWithParentFlag);
     QVERIFY(!w->hasCursor());

@@ -578,9 +578,17 @@ void tst_DuiFrameWindow::activateAndMoves()
     window.winEvent(&msg, &result);
     msg.wParam = WA_INACTIVE;
     window.winEvent(&msg, &result);
-    QCOMPARE(activate.count(), 2);
+    // The high word tells whether the window is minimised; losing activation while
+    // minimised is still a deactivation.
+    msg.wParam = MAKEWPARAM(WA_INACTIVE, 1);
+    window.winEvent(&msg, &result);
+    msg.wParam = MAKEWPARAM(WA_ACTIVE, 1);
+    window.winEvent(&msg, &result);
+    QCOMPARE(activate.count(), 4);
     QCOMPARE(activate.at(0).first().toBool(), true);
     QCOMPARE(activate.at(1).first().toBool(), false);
+    QCOMPARE(activate.at(2).first().toBool(), false);
+    QCOMPARE(activate.at(3).first().toBool(), true);
 
     window.setFixSize(QSize(260, 180));
     QCOMPARE(window.size(), QSize(260, 180));
@@ -632,6 +640,16 @@ void tst_DuiFrameWindow::viewContent()
     view->setWidget(third);
     QVERIFY(view->layout());
     QCOMPARE(view->widget(), third.data());
+    // A layout given to the view as to any widget (an XML layout attribute) replaces and deletes
+    // the view's own; the next content still gets laid out.
+    view->setLayout(DuiWidget::HBox);
+    QPointer<DuiWidget> fourth = new DuiWidget;
+    view->setWidget(fourth);
+    QVERIFY(third.isNull());
+    QCOMPARE(view->widget(), fourth.data());
+    QVERIFY(view->layout());
+    QCOMPARE(view->layout()->count(), 1);
+    QCOMPARE(view->layout()->itemAt(0), fourth.data());
 
     // From XML, a view is a widget like any other, with its title and icon.
     DuiWidget host;

@@ -19,6 +19,7 @@ private slots:
     void clicksAndMaximisedState();
     void presenceAndLayout();
     void extraWidgetAtEnd();
+    void extraWidgetDeletedByItsOwner();
 };
 
 void tst_DuiTitlebar::buttons()
@@ -159,6 +160,20 @@ void tst_DuiTitlebar::extraWidgetAtEnd()
     QCOMPARE(bar.titleButton(DuiTitlebar::TitleCloseButton)->geometry(), QRectF(125, 0, 44, 22));
     extra->hide();
     QCOMPARE(bar.actualSize().width(), 110);
+}
+
+void tst_DuiTitlebar::extraWidgetDeletedByItsOwner()
+{
+    // The extra widget belongs to whoever added it; deleting it must not leave the bar
+    // measuring and placing a dead item.
+    DuiTitlebar bar;
+    auto *extra = new DuiWidget;
+    extra->setFixSize(QSizeF(30, 20));
+    bar.addItemAtEnd(extra);
+    delete extra;
+    QCOMPARE(bar.actualSize().width(), 110);
+    bar.resize(200, 24);
+    QCOMPARE(bar.titleButton(DuiTitlebar::TitleCloseButton)->geometry(), QRectF(155, 0, 44, 22));
 }
 
 QTEST_MAIN(tst_DuiTitlebar)

@@ -5,6 +5,7 @@
 #include "duiwidget_p.h"
 
 #include <QtCore/qcoreevent.h>
+#include <QtCore/qpointer.h>
 
 DUI_REGISTER_WIDGET(DuiButtonGroup)
 
@@ -85,11 +86,22 @@ void DuiButtonGroup::onRadionButtonStateChanged(bool bSelected)
     auto *sender = qobject_cast<DuiRadioButton *>(this->sender());
     if (!bSelected || !sender)
         return;
+    // Handlers of the buttons' own signals may delete buttons (or the group) meanwhile: walk a
+    // guarded copy.
+    QList<QPointer<DuiRadioButton>> others;
     for (DuiRadioButton *button : std::as_const(d->buttons)) {
-        if (button == sender)
+        if (button != sender)
+            others.append(button);
+    }
+    const QPointer<DuiButtonGroup> alive(this);
+    for (const QPointer<DuiRadioButton> &button : std::as_const(others)) {
+        if (!alive)
+            return;
+        if (!button)
             continue;
         button->setCheckState(Qt::Unchecked);
         button->update();
     }
-    emit radioSelected(sender);
+    if (alive)
+        emit radioSelected(sender);
 }

@@ -132,6 +132,10 @@ void DuiLabelWidget::setAdjustText(const QString &text)
 {
     Q_D(DuiLabelWidget);
     if (text.isEmpty() && size().width() != 0) {
+        // Forget the old text too, or giving it back later would be taken as no change and
+        // leave the label at width 0.
+        d->text.clear();
+        d->textItem->setText(QString());
         setFixWidth(0);
         placeText(size());
         return;

@@ -40,9 +40,11 @@ public:
     double pendingIconScale = 0;
     std::optional<DuiImageWidget::ImageScalePolicy> pendingScalePolicy;
 
+    // Null when the button was given another layout or none (the layout property is open to
+    // XML like any other).
     QGraphicsLinearLayout *box(DuiPushButton *q) const
     {
-        return static_cast<QGraphicsLinearLayout *>(q->layout());
+        return dynamic_cast<QGraphicsLinearLayout *>(q->layout());
     }
 };
 
@@ -233,6 +235,8 @@ void DuiPushButton::setButtonStyle(ButtonStyles style)
     d->buttonStyle = style;
     applyIconColouring();
     QGraphicsLinearLayout *box = d->box(this);
+    if (!box)
+        return;
     if (style & ButtonTextBesideIcon) {
         box->setOrientation(Qt::Horizontal);
     } else if (style & ButtonTextUnderIcon) {
@@ -490,7 +494,9 @@ void DuiPushButton::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         d->checked = false;
         d->frameItem->setPressed(false);
     } else {
+        // The press may have left the button and come back, which dropped the pressed look.
         d->checked = true;
+        d->frameItem->setPressed(true);
     }
     emit released(event->pos());
     emit clicked();

@@ -21,18 +21,30 @@ namespace {
 // /dev/zero or a named pipe would never end, and a huge file would exhaust memory.
 constexpr qint64 kMaxResourceBytes = 256 * 1024 * 1024;
 
+bool isSaneFile(const QString &fileName)
+{
+    if (fileName.startsWith(QLatin1Char(':')))
+        return true;
+    const QFileInfo info(fileName);
+    if (info.isFile() && info.size() <= kMaxResourceBytes)
+        return true;
+    if (info.exists())
+        qCWarning(lcDuiResource) << "not reading" << fileName << "(not a regular file, or larger than"
+                                 << kMaxResourceBytes << "bytes)";
+    return false;
+}
+
+// Images too: opening a named pipe would wait for a writer for ever.
+bool loadImageFile(const QString &fileName, QPixmap &pixmap)
+{
+    return isSaneFile(fileName) && pixmap.load(fileName);
+}
+
 bool readWholeFile(const QString &fileName, QByteArray &data)
 {
+    if (!isSaneFile(fileName))
+        return false;
     QFile file(fileName);
-    if (!fileName.startsWith(QLatin1Char(':'))) {
-        const QFileInfo info(fileName);
-        if (!info.isFile() || info.size() > kMaxResourceBytes) {
-            if (info.exists())
-                qCWarning(lcDuiResource) << "not reading" << fileName << "(not a regular file, or larger than"
-                                         << kMaxResourceBytes << "bytes)";
-            return false;
-        }
-    }
     if (!file.open(QIODevice::ReadOnly))
         return false;
     data = file.readAll();
@@ -109,7 +121,7 @@ bool DuiDefaultHandler::accepts(const QString &path)
 
 bool DuiDefaultHandler::loadImage(const QString &path, QPixmap &pixmap)
 {
-    return accepts(path) && pixmap.load(belowAppRoot(path));
+    return accepts(path) && loadImageFile(belowAppRoot(path), pixmap);
 }
 
 bool DuiDefaultHandler::loadXml(const QString &path, MXXmlDocument &document)
@@ -129,7 +141,7 @@ DuiAbsoluteHandler *DuiAbsoluteHandler::instance()
 
 bool DuiAbsoluteHandler::loadImage(const QString &path, QPixmap &pixmap)
 {
-    return isAbsolute(path) && pixmap.load(path);
+    return isAbsolute(path) && loadImageFile(path, pixmap);
 }
 
 bool DuiAbsoluteHandler::loadXml(const QString &path, MXXmlDocument &document)

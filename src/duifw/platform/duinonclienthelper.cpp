@@ -212,6 +212,8 @@ bool DuiNonClientHelper::mousePress(QMouseEvent *event, bool doubleClick)
     WPARAM command = 0;
     if (hit == HTCAPTION)
         command = SC_MOVE | HTCAPTION;
+    else if (hit == HTGROWBOX)
+        command = SC_SIZE | WMSZ_BOTTOMRIGHT; // the grip lies below HTLEFT: no offset of it
     else if (edges)
         command = SC_SIZE | WPARAM(hit - HTLEFT + 1);
     if (command && !send(WM_SYSCOMMAND, command, where, &result))

@@ -627,8 +627,14 @@ bool DuiWinAPI::ShowWindow(HWND hwnd, int nCmdShow)
         w->hide();
         break;
     case SW_SHOWNORMAL:
-    case SW_RESTORE:
         w->showNormal();
+        break;
+    case SW_RESTORE:
+        // A window minimised from the maximised state is restored to it, as Windows does.
+        if (w->isMinimized() && (w->windowState() & Qt::WindowMaximized))
+            w->showMaximized();
+        else
+            w->showNormal();
         break;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
@@ -801,7 +807,8 @@ QList<uint> DuiWinAPI::getWindowList(const ushort *className, const ushort *wind
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return windows;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (!w->isVisible() || !w->internalWinId())
+        // FindWindowEx finds hidden windows too; only windows without a handle are left out.
+        if (!w->internalWinId())
             continue;
         if (!matchesUtf16(className, QString::fromLatin1(w->metaObject()->className()))
             || !matchesUtf16(windowName, w->windowTitle()))

@@ -229,6 +229,18 @@ enum : UINT {
     SC_CONTEXTHELP = 0xF180
 };
 
+// The edge of an SC_SIZE command (its low bits) and of WM_SIZING.
+enum : UINT {
+    WMSZ_LEFT = 1,
+    WMSZ_RIGHT = 2,
+    WMSZ_TOP = 3,
+    WMSZ_TOPLEFT = 4,
+    WMSZ_TOPRIGHT = 5,
+    WMSZ_BOTTOM = 6,
+    WMSZ_BOTTOMLEFT = 7,
+    WMSZ_BOTTOMRIGHT = 8
+};
+
 // ShowWindow commands.
 enum : int {
     SW_HIDE = 0,

@@ -7,6 +7,7 @@
 #include "mxxmldocument.h"
 
 #include <QtCore/qfile.h>
+#include <QtCore/qfileinfo.h>
 #include <QtCore/qtextstream.h>
 #include <QtGui/qbrush.h>
 #include <QtWidgets/qstyleoption.h>
@@ -18,6 +19,9 @@ namespace {
 // The largest offscreen layer the base colour is composed in; beyond it the layer is skipped
 // rather than allocating gigabytes for an absurd item size.
 constexpr qint64 kMaxLayerPixels = 16 * 1024 * 1024;
+
+// Gradient files are a few lines; anything larger is no gradient file.
+constexpr qint64 kMaxGradientFileBytes = 1024 * 1024;
 
 bool readPair(const std::wstring &text, QPointF &point)
 {
@@ -307,6 +311,16 @@ QBrush DuiFrameItem::loadBrush(const QString &path) const
 {
     if (path.isEmpty())
         return QBrush();
+    // Only regular files are read: opening a named pipe would wait for a writer for ever, and a
+    // device would never end.
+    if (!path.startsWith(QLatin1Char(':'))) {
+        const QFileInfo info(path);
+        if (info.exists() && (!info.isFile() || info.size() > kMaxGradientFileBytes)) {
+            qCWarning(lcDuiTheme) << "not reading gradient file" << path << "(not a regular file, or larger than"
+                                  << kMaxGradientFileBytes << "bytes)";
+            return QBrush();
+        }
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qCWarning(lcDuiTheme) << "cannot open gradient file" << path;

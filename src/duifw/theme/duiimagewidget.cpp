@@ -239,9 +239,15 @@ void DuiImageWidget::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 
 void DuiImageWidget::hoverEnterEvent(QGraphicsSceneHoverEvent *event)
 {
+    Q_D(DuiImageWidget);
     DuiWidget::hoverEnterEvent(event);
-    if (!d_func()->handHover)
+    if (!d->handHover)
         return;
+    // An item has one effect: remember the colorize tint that the glow replaces.
+    if (auto *tint = qobject_cast<QGraphicsColorizeEffect *>(graphicsEffect())) {
+        d->tintUnderGlow = tint->color();
+        d->tintStrengthUnderGlow = tint->strength();
+    }
     auto *glow = new QGraphicsDropShadowEffect(this);
     glow->setOffset(0, 0);
     glow->setBlurRadius(12);
@@ -251,7 +257,21 @@ void DuiImageWidget::hoverEnterEvent(QGraphicsSceneHoverEvent *event)
 
 void DuiImageWidget::hoverLeaveEvent(QGraphicsSceneHoverEvent *event)
 {
+    Q_D(DuiImageWidget);
     DuiWidget::hoverLeaveEvent(event);
-    if (d_func()->handHover)
+    if (!d->handHover)
+        return;
+    const QColor tint = d->tintUnderGlow;
+    d->tintUnderGlow = QColor();
+    // A colorize pass during the hover has put the current tint in place of the glow already.
+    if (qobject_cast<QGraphicsColorizeEffect *>(graphicsEffect()))
+        return;
+    if (!tint.isValid() || colorizePolicy() != ColorableFlag) {
         setGraphicsEffect(nullptr);
+        return;
+    }
+    auto *effect = new QGraphicsColorizeEffect(this);
+    effect->setColor(tint);
+    effect->setStrength(d->tintStrengthUnderGlow);
+    setGraphicsEffect(effect);
 }

@@ -20,6 +20,9 @@ public:
     QColor effectColor = QColor(Qt::transparent);
     QColor borderColor;
     DuiImageWidget::ImageScalePolicy scalePolicy = DuiImageWidget::ScaleWidgetCenter;
+    // The tint the hover glow displaced (invalid: none), put back when the cursor leaves.
+    QColor tintUnderGlow;
+    qreal tintStrengthUnderGlow = 1.0;
 };
 
 // Draws the thin rounded frame that image and animation widgets put around their picture.

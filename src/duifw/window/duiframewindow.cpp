@@ -457,8 +457,10 @@ bool DuiFrameWindow::winEvent(MSG *msg, long *result)
     if (!result)
         result = &dummy;
 
+    // The low word is the activation state; the high word only says whether the window is
+    // minimised, so a minimised window losing activation still reports false.
     if (msg->message == WM_ACTIVATE)
-        emit onACTIVATE(msg->wParam != 0);
+        emit onACTIVATE(LOWORD(msg->wParam) != WA_INACTIVE);
 
 #ifdef Q_OS_WIN
     if (msg->message == WM_IME_COMPOSITION && (msg->lParam & GCS_COMPSTR) && !(msg->lParam & GCS_RESULTSTR)) {

@@ -22,7 +22,8 @@ public:
     DuiPushButton *maximize = nullptr;
     DuiPushButton *restore = nullptr;
     DuiPushButton *close = nullptr;
-    DuiWidget *extra = nullptr;
+    // Owned by whoever added it, who may delete it at any time.
+    QPointer<DuiWidget> extra;
     bool maximized = false;
     bool hasMinimizeButton = true;
     bool hasMaximizeButton = true;
@@ -206,7 +207,7 @@ QRect DuiTitlebar::actualSize() const
     qreal width = 10;
     for (const DuiWidget *item : {static_cast<const DuiWidget *>(d->minimize), static_cast<const DuiWidget *>(d->maximize),
                                   static_cast<const DuiWidget *>(d->restore), static_cast<const DuiWidget *>(d->close),
-                                  static_cast<const DuiWidget *>(d->extra)}) {
+                                  static_cast<const DuiWidget *>(d->extra.data())}) {
         if (item && item->isVisible())
             width += item->maximumWidth();
     }

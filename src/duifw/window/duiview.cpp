@@ -24,6 +24,10 @@ void DuiView::setWidget(QGraphicsWidget *widget)
     if (widget == d->content)
         return;
     QGraphicsWidget *old = d->content;
+    // A layout set on the view since (DuiWidget::setLayout, an XML layout attribute) has
+    // deleted the view's own box; only the pointer value is compared here.
+    if (d->box && layout() != d->box)
+        d->box = nullptr;
     if (!widget) {
         QGraphicsWidget::setLayout(nullptr);
         d->box = nullptr;
