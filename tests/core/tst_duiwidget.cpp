@@ -34,6 +34,7 @@ private slots:
     void backgroundColorOnlyWritesOnChange();
     void colorizeByPolicy();
     void disableStatusKeepsColorizeEffect();
+    void absurdSizeIsNotTintedOffscreen();
     void xmlPathRegistry();
     void invokables();
 
@@ -467,6 +468,34 @@ void tst_DuiWidget::disableStatusKeepsColorizeEffect()
     blurred.setGraphicsEffect(new QGraphicsBlurEffect);
     blurred.setDisableStatus();
     QVERIFY(qobject_cast<QGraphicsColorizeEffect *>(blurred.graphicsEffect()));
+}
+
+void tst_DuiWidget::absurdSizeIsNotTintedOffscreen()
+{
+    // A tinted item is rendered whole into one offscreen pixmap; one two billion pixels high
+    // would take minutes and gigabytes, so it is drawn untinted. A normal one keeps its tint.
+    QGraphicsScene scene;
+    auto *huge = new DuiWidget;
+    auto *normal = new DuiWidget;
+    scene.addItem(huge);
+    scene.addItem(normal);
+    for (DuiWidget *w : {huge, normal}) {
+        w->setColorizePolicy(DuiWidget::ColorableFlag);
+        w->setBackgroundColor(QColor(200, 200, 200));
+        w->colorize(0xFFFF0000);
+    }
+    huge->setMaximumSize(1e9, 1e9);
+    huge->setGeometry(QRectF(0, 0, 100, 2147483647.0));
+    normal->setGeometry(QRectF(200, 0, 100, 100));
+    QImage image(300, 50, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(0, 0, 300, 50), QRectF(0, 0, 300, 50));
+    painter.end();
+    QCOMPARE(image.pixelColor(50, 25), QColor(200, 200, 200)); // drawn, untinted
+    const QColor tinted = image.pixelColor(250, 25);
+    QVERIFY2(tinted.red() > tinted.green() && tinted.red() > tinted.blue(), qPrintable(tinted.name()));
+    QVERIFY(qobject_cast<QGraphicsColorizeEffect *>(huge->graphicsEffect()));
 }
 
 void tst_DuiWidget::xmlPathRegistry()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "duilabelwidget.h"
 
+#include "duicolorizeeffect_p.h"
 #include "duigraphicsoutergloweffect.h"
 #include "duitheme.h"
 #include "duiwidget_p.h"
@@ -380,7 +381,7 @@ void DuiLabelWidget::setEnabled(bool enabled)
     }
     auto *effect = qobject_cast<QGraphicsColorizeEffect *>(graphicsEffect());
     if (!effect && !graphicsEffect()) {
-        effect = new QGraphicsColorizeEffect(this);
+        effect = new DuiColorizeEffect(this);
         setGraphicsEffect(effect);
     }
     if (effect)

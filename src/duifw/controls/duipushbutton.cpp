@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "duipushbutton.h"
 
+#include "duicolorizeeffect_p.h"
 #include "duiframeitem.h"
 #include "duilabelwidget.h"
 #include "duiwidget_p.h"
@@ -363,7 +364,7 @@ void DuiPushButton::doColorize(QRgb rgb)
             if (d->buttonStyle & ButtonIconColorable) {
                 auto *effect = qobject_cast<QGraphicsColorizeEffect *>(d->icon->graphicsEffect());
                 if (!effect) {
-                    effect = new QGraphicsColorizeEffect(d->icon);
+                    effect = new DuiColorizeEffect(d->icon);
                     d->icon->setGraphicsEffect(effect);
                 }
                 effect->setColor(QColor::fromRgba(DuiTheme::getColor(DuiTheme::DarkestColor)));
@@ -375,7 +376,7 @@ void DuiPushButton::doColorize(QRgb rgb)
         if (d->label)
             d->label->setTextColor(Qt::gray);
         if (d->icon) {
-            auto *grey = new QGraphicsColorizeEffect(d->icon);
+            auto *grey = new DuiColorizeEffect(d->icon);
             grey->setColor(Qt::gray);
             d->icon->setGraphicsEffect(grey);
         }

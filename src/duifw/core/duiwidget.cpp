@@ -2,6 +2,7 @@
 #include "duiwidget.h"
 #include "duiwidget_p.h"
 
+#include "duicolorizeeffect_p.h"
 #include "duitheme.h"
 #include "duixmlui.h"
 
@@ -206,7 +207,7 @@ void DuiWidget::doColorize(QRgb rgb)
         rgb = DuiTheme::getColor(DuiTheme::ColorType(type));
     auto *effect = qobject_cast<QGraphicsColorizeEffect *>(graphicsEffect());
     if (!effect) {
-        effect = new QGraphicsColorizeEffect(this);
+        effect = new DuiColorizeEffect(this);
         setGraphicsEffect(effect);
     }
     effect->setColor(QColor::fromRgba(rgb));
@@ -216,7 +217,7 @@ void DuiWidget::setDisableStatus()
 {
     if (qobject_cast<QGraphicsColorizeEffect *>(graphicsEffect()))
         return;
-    auto *effect = new QGraphicsColorizeEffect(this);
+    auto *effect = new DuiColorizeEffect(this);
     effect->setColor(Qt::gray);
     setGraphicsEffect(effect);
 }

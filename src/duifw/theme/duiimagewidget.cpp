@@ -2,6 +2,7 @@
 #include "duiimagewidget.h"
 #include "duiimagewidget_p.h"
 
+#include "duicolorizeeffect_p.h"
 #include "duitheme.h"
 
 #include <QtGui/qcursor.h>
@@ -150,7 +151,7 @@ double DuiImageWidget::scale() const
 void DuiImageWidget::setEffectColor(const QColor &color)
 {
     Q_D(DuiImageWidget);
-    auto *effect = new QGraphicsColorizeEffect(this);
+    auto *effect = new DuiColorizeEffect(this);
     effect->setColor(color);
     d->pixmapItem->setGraphicsEffect(effect);
     d->effectColor = color;
@@ -270,7 +271,7 @@ void DuiImageWidget::hoverLeaveEvent(QGraphicsSceneHoverEvent *event)
         setGraphicsEffect(nullptr);
         return;
     }
-    auto *effect = new QGraphicsColorizeEffect(this);
+    auto *effect = new DuiColorizeEffect(this);
     effect->setColor(tint);
     effect->setStrength(d->tintStrengthUnderGlow);
     setGraphicsEffect(effect);
