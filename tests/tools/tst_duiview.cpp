@@ -93,6 +93,7 @@ private slots:
     void fillFormInPlainWindow();
     void noDisplayRendersPng();
     void watchRebuildsAndKeepsLastGood();
+    void classReferenceMatchesTheGuide();
     void screenshotUnderXvfb();
 
 private:
@@ -227,6 +228,24 @@ void tst_DuiView::watchRebuildsAndKeepsLastGood()
     QVERIFY(process.state() == QProcess::Running);
     process.kill();
     process.waitForFinished();
+}
+
+void tst_DuiView::classReferenceMatchesTheGuide()
+{
+    QProcess process;
+    process.setProcessEnvironment(offscreen());
+    process.start(duiview(), {QStringLiteral("--classes")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    Run r;
+    r.out = process.readAllStandardOutput();
+    QVERIFY(r.out.contains("## DuiPushButton"));
+    QVERIFY(r.out.contains("ButtonCheckable"));
+    QVERIFY(r.out.contains("## DuiFrameWindow"));
+    // The guide's page is this output; regenerate it with duiview --classes > docs/xml-classes.md.
+    QFile guide(QStringLiteral(DUI_TEST_SOURCE_DIR "/../../docs/xml-classes.md"));
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(guide.readAll()).trimmed(), QString::fromUtf8(r.out).trimmed());
 }
 
 void tst_DuiView::screenshotUnderXvfb()

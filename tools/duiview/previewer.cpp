@@ -11,6 +11,8 @@
 #include <mxxmldocument.h>
 
 #include <QtCore/qcoreapplication.h>
+#include <QtCore/qmap.h>
+#include <QtCore/qmetaobject.h>
 #include <QtCore/qdir.h>
 #include <QtCore/qfileinfo.h>
 #include <QtCore/qtimer.h>
@@ -19,6 +21,7 @@
 #include <QtGui/qpixmap.h>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -105,7 +108,8 @@ QString previewUsage(const QString &program)
                           "  --size WxH          window size for --screenshot\n"
                           "  --lint              build the file, print what the builder skipped, exit\n"
                           "                      (exit status 1 when the file cannot be built)\n"
-                          "  --watch             rebuild the window whenever the file changes")
+                          "  --watch             rebuild the window whenever the file changes\n"
+                          "  --classes           print every class an XML file can name, with its properties")
         .arg(program);
 }
 
@@ -147,6 +151,8 @@ bool parsePreviewOptions(const QStringList &arguments, PreviewOptions &options, 
             options.size = QSize(w, h);
         } else if (arg == QLatin1String("--lint")) {
             options.lint = true;
+        } else if (arg == QLatin1String("--classes")) {
+            options.classes = true;
         } else if (arg == QLatin1String("--watch")) {
             options.watch = true;
         } else if (arg.startsWith(QLatin1String("--"))) {
@@ -161,7 +167,7 @@ bool parsePreviewOptions(const QStringList &arguments, PreviewOptions &options, 
     }
     if (options.file.isEmpty())
         options.file = defaultFile;
-    if (options.file.isEmpty()) {
+    if (options.file.isEmpty() && !options.classes) {
         error = QStringLiteral("no XML UI file given");
         return false;
     }
@@ -232,6 +238,67 @@ DuiFrameWindow *Previewer::build(const QString &file, QList<DuiXmlDiagnostics::R
     return window;
 }
 
+namespace {
+
+QString propertyRows(const QMetaObject *meta)
+{
+    QStringList rows;
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!property.isWritable())
+            continue;
+        QString values;
+        if (property.isEnumType()) {
+            const QMetaEnum e = property.enumerator();
+            QStringList keys;
+            for (int k = 0; k < e.keyCount(); ++k)
+                keys << QLatin1String(e.key(k));
+            values = (e.isFlag() ? QStringLiteral("flags joined by \\|: ") : QStringLiteral("one of: ")) + keys.join(QStringLiteral(", "));
+        }
+        rows << QStringLiteral("| `%1` | %2 | %3 |").arg(QLatin1String(property.name()), QLatin1String(property.typeName()), values);
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+QString classSection(const QString &name, const QMetaObject *meta)
+{
+    // A class without a meta-object of its own (DuiSpacerItem) reports its base's name.
+    QString text = QStringLiteral("## %1\n\n").arg(name);
+    if (const QMetaObject *base = meta->superClass())
+        text += QStringLiteral("Also takes every attribute of `%1`.\n\n")
+                    .arg(QLatin1String(QLatin1String(meta->className()) == name ? base->className() : meta->className()));
+    const QString rows = QLatin1String(meta->className()) == name ? propertyRows(meta) : QString();
+    if (rows.isEmpty())
+        return text + QStringLiteral("No attributes of its own.\n");
+    return text + QStringLiteral("| attribute | type | values |\n|---|---|---|\n%1\n").arg(rows);
+}
+
+} // namespace
+
+QString Previewer::classReference()
+{
+    QMap<QString, QString> byName;
+    for (auto *node = getframeCreateFuncPointerDataHeader()->next; node; node = node->next) {
+        std::unique_ptr<DuiFrameWindow> window(node->creator(nullptr));
+        if (window)
+            byName.insert(QLatin1String(node->name), classSection(QLatin1String(node->name), window->metaObject()));
+    }
+    for (auto *node = getwidgetCreateFuncPointerDataHeader()->next; node; node = node->next) {
+        std::unique_ptr<DuiWidget> widget(node->creator(nullptr));
+        if (widget)
+            byName.insert(QLatin1String(node->name),
+                          classSection(QLatin1String(node->name), widget->metaObject()));
+    }
+    QString text = QStringLiteral("# Classes of the XML UI format\n\n"
+                                  "Every element an XML UI file can name, with the attributes (properties) it adds to its "
+                                  "base class. `DuiWidget`'s attributes apply to every widget; `QGraphicsWidget`'s "
+                                  "and `QObject`'s (such as `objectName`) apply too. The text forms of the value types "
+                                  "are in [the XML UI format](xml-ui-format.md). Written by `duiview --classes`.\n\n");
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it)
+        text += it.value() + QLatin1Char('\n');
+    return text.trimmed();
+}
+
 QImage Previewer::render(DuiFrameWindow *window)
 {
     // Let layouts, polish and the colorize pass settle before grabbing.
@@ -248,6 +315,10 @@ void Previewer::printRecords(const QList<DuiXmlDiagnostics::Record> &records) co
 
 int Previewer::start()
 {
+    if (m_options.classes) {
+        print(classReference());
+        return 0;
+    }
     if (!QFileInfo::exists(m_options.file) && !m_options.file.startsWith(QLatin1Char(':'))) {
         printError(QStringLiteral("%1: %2: no such file").arg(m_options.program, m_options.file));
         return 2;

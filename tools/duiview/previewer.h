@@ -24,6 +24,7 @@ struct PreviewOptions
     int theme = 0;           // colour row to pick
     QString screenshot;      // render offscreen to this PNG and exit
     bool lint = false;       // build, print every record, exit
+    bool classes = false;    // print every XML-creatable class with its properties, exit
     bool watch = false;      // rebuild when the file changes
     QSize size;              // window size for screenshots (0: the window's own)
     QString program = QStringLiteral("duiview"); // the name messages start with
@@ -58,6 +59,9 @@ Q_SIGNALS:
 public:
     // Builds the window of `file`; null with the diagnostics when it cannot be built.
     static DuiFrameWindow *build(const QString &file, QList<DuiXmlDiagnostics::Record> *records);
+    // Markdown reference of every class an XML file can name, with the properties its
+    // attributes set and the names their enumerations accept.
+    static QString classReference();
     // Renders a window offscreen the way it shows on screen.
     static QImage render(DuiFrameWindow *window);
 
