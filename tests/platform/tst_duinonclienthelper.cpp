@@ -152,14 +152,7 @@ int runXvfbDragClient()
         return fail("window not placed at 100,100");
 
     // Drag the empty caption area by (40, 30).
-    input.moveTo(250, 120);
-    QTest::qWait(50);
-    input.button(1, true);
-    for (int i = 1; i <= 10; ++i) {
-        input.moveTo(250 + 4 * i, 120 + 3 * i);
-        QTest::qWait(30);
-    }
-    input.button(1, false);
+    input.drag(QPoint(250, 120), QPoint(4, 3), 10);
     if (!waitFor([&] { return view.geometry().topLeft() == QPoint(140, 130); })) {
         std::fprintf(stderr, "geometry %d,%d\n", view.geometry().x(), view.geometry().y());
         return fail("caption drag did not move the window in Qt");
@@ -171,14 +164,7 @@ int runXvfbDragClient()
 
     // Drag the right border (x = 298 of 300) by 50 to the right.
     QTest::qWait(100);
-    input.moveTo(140 + 298, 130 + 100);
-    QTest::qWait(50);
-    input.button(1, true);
-    for (int i = 1; i <= 10; ++i) {
-        input.moveTo(140 + 298 + 5 * i, 230);
-        QTest::qWait(30);
-    }
-    input.button(1, false);
+    input.drag(QPoint(140 + 298, 130 + 100), QPoint(5, 0), 10);
     if (!waitFor([&] { return view.size() == QSize(350, 200); })) {
         std::fprintf(stderr, "size %dx%d\n", view.width(), view.height());
         return fail("border drag did not resize the window in Qt");

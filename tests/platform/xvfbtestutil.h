@@ -8,6 +8,7 @@
 #include <QtCore/qprocess.h>
 #include <QtCore/qstandardpaths.h>
 #include <QtCore/qstring.h>
+#include <QtTest/qtest.h>
 
 #include <dlfcn.h>
 
@@ -149,6 +150,21 @@ public:
         m_button(m_display, button, press, 0);
         m_sync(m_display, 0);
     }
+
+    // Presses the left button at `from`, moves `steps` times by `step` (30 ms apart, as a hand
+    // would) and releases it.
+    void drag(const QPoint &from, const QPoint &step, int steps)
+    {
+        moveTo(from.x(), from.y());
+        QTest::qWait(50);
+        button(1, true);
+        for (int i = 1; i <= steps; ++i) {
+            moveTo(from.x() + step.x() * i, from.y() + step.y() * i);
+            QTest::qWait(30);
+        }
+        button(1, false);
+    }
+
     // The window's rectangle as the X server has it, in root coordinates.
     QRect windowRect(unsigned long window)
     {

@@ -174,14 +174,7 @@ int runXvfbDragClient()
         return fail("window not placed at 100,100");
 
     // The title bar's empty middle, (80, 12) in the window.
-    input.moveTo(180, 112);
-    QTest::qWait(50);
-    input.button(1, true);
-    for (int i = 1; i <= 10; ++i) {
-        input.moveTo(180 + 4 * i, 112 + 3 * i);
-        QTest::qWait(30);
-    }
-    input.button(1, false);
+    input.drag(QPoint(180, 112), QPoint(4, 3), 10);
     if (!waitFor([&] { return window.geometry().topLeft() == QPoint(140, 130); })) {
         std::fprintf(stderr, "geometry %d,%d\n", window.geometry().x(), window.geometry().y());
         return fail("a drag on the title bar did not move the window");
@@ -191,14 +184,7 @@ int runXvfbDragClient()
 
     QSignalSpy clicks(button, &DuiPushButton::clicked);
     const QPoint onButton = QPoint(140, 130) + centreInView(button);
-    input.moveTo(onButton.x(), onButton.y());
-    QTest::qWait(50);
-    input.button(1, true);
-    for (int i = 1; i <= 5; ++i) {
-        input.moveTo(onButton.x() + 2 * i, onButton.y() + i);
-        QTest::qWait(30);
-    }
-    input.button(1, false);
+    input.drag(onButton, QPoint(2, 1), 5);
     QTest::qWait(300);
     if (window.geometry().topLeft() != QPoint(140, 130))
         return fail("a drag on a button moved the window");
