@@ -203,6 +203,10 @@ void tst_DuiEffects::glowOnTransparentSource()
     // Absurd sizes are bounded and do not exhaust memory.
     const QImage huge = duiMakeGlow(singlePixel(8, QPoint(0, 0)), qRgb(1, 2, 3), 1000000, 50, 255);
     QCOMPARE(qAlpha(huge.pixel(7, 7)), 255);
+    // An absurd spread is full strength all the way out, however large the glow.
+    const QImage spread = duiMakeGlow(singlePixel(21, QPoint(10, 10)), qRgb(1, 2, 3), 4096, 3000000, 255);
+    QCOMPARE(qAlpha(spread.pixel(13, 10)), 255);
+    QCOMPARE(qAlpha(spread.pixel(20, 20)), 255);
 }
 
 void tst_DuiEffects::glowProperties()
