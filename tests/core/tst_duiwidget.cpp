@@ -228,6 +228,17 @@ void tst_DuiWidget::insertAndRemoveItems()
     root.addItem(nullptr);
     QCOMPARE(linear->count(), 2);
 
+    // A widget cannot be laid out inside itself or inside its own descendant: such a layout
+    // would contain itself, and Qt crashes or loops for ever sizing it.
+    root.addItem(&root);
+    QCOMPARE(linear->count(), 2);
+    items[0]->setLayout(DuiWidget::VBox);
+    items[0]->addItem(&root);
+    QCOMPARE(items[0]->layout()->count(), 0);
+    root.resize(100, 40);
+    settle(&root);
+    QCOMPARE(root.size(), QSizeF(100, 40));
+
     // Anchor layouts take children through their anchors only; removal finds the item.
     DuiWidget anchored;
     anchored.setLayout(DuiWidget::Anchor);

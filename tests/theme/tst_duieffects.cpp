@@ -145,6 +145,11 @@ void tst_DuiEffects::dropShadowSilhouetteAndOffset()
     const QImage soft = renderScene(scene, QSize(50, 50));
     const QColor edge = soft.pixelColor(34, 28);
     QVERIFY2(edge.red() == 255 && edge.green() > 0 && edge.green() < 255, qPrintable(edge.name()));
+
+    // A radius beyond int range blurs as much as the blur goes: no hard silhouette is left.
+    effect->setBlurRadius(1e12);
+    const QColor wide = renderScene(scene, QSize(50, 50)).pixelColor(31, 31);
+    QVERIFY2(wide.green() > 128, qPrintable(wide.name()));
 }
 
 void tst_DuiEffects::dropShadowProperties()
@@ -203,6 +208,10 @@ void tst_DuiEffects::glowOnTransparentSource()
     // Absurd sizes are bounded and do not exhaust memory.
     const QImage huge = duiMakeGlow(singlePixel(8, QPoint(0, 0)), qRgb(1, 2, 3), 1000000, 50, 255);
     QCOMPARE(qAlpha(huge.pixel(7, 7)), 255);
+    // An absurd spread is full strength all the way out, however large the glow.
+    const QImage spread = duiMakeGlow(singlePixel(21, QPoint(10, 10)), qRgb(1, 2, 3), 4096, 3000000, 255);
+    QCOMPARE(qAlpha(spread.pixel(13, 10)), 255);
+    QCOMPARE(qAlpha(spread.pixel(20, 20)), 255);
 }
 
 void tst_DuiEffects::glowProperties()
@@ -235,6 +244,13 @@ void tst_DuiEffects::glowEffectRenders()
     QCOMPARE(out.pixelColor(41, 31), QColor(Qt::white)); // 8 px out: nothing
     const QColor mid = out.pixelColor(38, 31);          // 5 px out: fading
     QVERIFY2(mid.red() == 255 && mid.green() > 0 && mid.green() < 255, qPrintable(mid.name()));
+
+    // Values beyond int range are taken as the largest glow and the full opacity, not dropped.
+    effect->setOpacity(1e12);
+    QCOMPARE(renderScene(scene, QSize(60, 60)).pixelColor(35, 31), QColor(Qt::red));
+    effect->setOpacity(1);
+    effect->setSize(1e12);
+    QCOMPARE(renderScene(scene, QSize(60, 60)).pixelColor(45, 31), QColor(Qt::red));
 }
 
 void tst_DuiEffects::outlineSquare()

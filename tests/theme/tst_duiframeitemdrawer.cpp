@@ -166,6 +166,19 @@ void tst_DuiFrameItemDrawer::marginsLeaveAHole()
     QCOMPARE(qAlpha(one.pixel(3, 20)), 0);
     QCOMPARE(qAlpha(one.pixel(20, 1)), 0);
     QVERIFY(qAlpha(one.pixel(20, 0)) == 255);
+
+    // The ring stays inside a clip the painter already had (a clipping parent, a scroll view).
+    QImage clipped(40, 40, QImage::Format_ARGB32);
+    clipped.fill(Qt::transparent);
+    {
+        QPainter painter(&clipped);
+        painter.setClipRect(0, 0, 20, 40);
+        DuiFrameItemDrawer(thirds(30, 30), DuiFrameItemDrawer::NinePieces).draw(QRect(0, 0, 40, 40), &painter,
+                                                                              QMargins(2, 2, 2, 2));
+    }
+    QCOMPARE(clipped.pixel(1, 20), cell(0, 1));
+    QCOMPARE(qAlpha(clipped.pixel(38, 20)), 0);
+    QCOMPARE(qAlpha(clipped.pixel(30, 0)), 0);
 }
 
 void tst_DuiFrameItemDrawer::threePiecesHorizontalShrinksCaps()

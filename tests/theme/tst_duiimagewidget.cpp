@@ -354,6 +354,14 @@ void tst_DuiImageWidget::handHover()
     w->setHandHover(false);
     QCOMPARE(w->dragPolicy(), DuiWidget::DragWithParentFlag);
     QVERIFY(!w->hasCursor());
+
+    // Switching the hand hover off while the picture glows ends the glow; it must not stay for good.
+    w->setHandHover(true);
+    scene.sendEvent(w, &enter);
+    QVERIFY(qobject_cast<QGraphicsDropShadowEffect *>(w->graphicsEffect()));
+    w->setHandHover(false);
+    scene.sendEvent(w, &leave);
+    QCOMPARE(w->graphicsEffect(), nullptr);
 }
 
 void tst_DuiImageWidget::gifIsReadable()

@@ -341,6 +341,11 @@ void tst_DuiTheme::dominantColorScalesLargePictures()
     QList<Band> bands = {{0.6, qRgb(40, 90, 160), {}}, {0.4, qRgb(250, 250, 250), {}}};
     const QImage large = banded(QSize(1600, 900), bands);
     QVERIFY(near(dominantColor(large), bands[0].mean.rgb(), 1));
+
+    // A very wide strip keeps at least one row when scaled, and so keeps its colour.
+    QImage strip(3000000, 1, QImage::Format_RGB32);
+    strip.fill(qRgb(40, 90, 160));
+    QCOMPARE(dominantColor(strip), qRgb(40, 90, 160));
 }
 
 void tst_DuiTheme::decorationPicturesCarryPresetColors()

@@ -187,6 +187,11 @@ void tst_MXXmlDocument::wideStringInput()
     QCOMPARE(q(doc.rootElement()->attribute(L"themeColorType")), QStringLiteral("1"));
     QCOMPARE(doc.rootElement()->childCount(), 1);
     QVERIFY(!doc.loadFromString(std::wstring(L"<root>")));
+
+    // The text is decoded already: a declaration naming another encoding must not re-decode it.
+    QVERIFY(doc.loadFromString(
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><root a=\"é文\"/>").toStdWString()));
+    QCOMPARE(q(doc.rootElement()->attribute(L"a")), QStringLiteral("é文"));
 }
 
 void tst_MXXmlDocument::loadFromFile()

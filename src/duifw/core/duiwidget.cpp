@@ -3,6 +3,7 @@
 #include "duiwidget_p.h"
 
 #include "duicolorizeeffect_p.h"
+#include "duilogging_p.h"
 #include "duitheme.h"
 #include "duixmlui.h"
 
@@ -149,6 +150,12 @@ void DuiWidget::insertItem(quint32 index, DuiWidget *item)
 {
     if (!item || layoutType() != Linear)
         return;
+    // A layout holding its own widget, or an ancestor of it, contains itself: Qt would crash or
+    // loop for ever sizing it.
+    if (item == this || item->isAncestorOf(this)) {
+        qCWarning(lcDuiCore) << "refusing to lay out" << item->objectName() << "inside itself or a descendant";
+        return;
+    }
     if (auto *linear = dynamic_cast<QGraphicsLinearLayout *>(layout()))
         linear->insertItem(int(index), item);
 }

@@ -105,7 +105,8 @@ std::vector<int> glowOpacityTable(int n, int spread, int alpha)
 {
     const int nn = n * n;
     std::vector<int> table(size_t(nn) + 1, alpha);
-    const int f = std::clamp(n * spread / 100, 0, n);
+    // In 64 bits: an absurd spread times the glow size would overflow an int.
+    const int f = int(std::clamp<qint64>(qint64(n) * spread / 100, 0, n));
     auto atDistance = [&](int i) {
         if (i <= f)
             return alpha;

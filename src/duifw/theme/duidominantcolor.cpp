@@ -143,7 +143,11 @@ QRgb dominantColor(const QImage &image)
     QImage working = image;
     if (qint64(image.width()) * image.height() >= kMaxDirectPixels) {
         const float width = 512.0f / std::sqrt(float(image.height()) / float(image.width()));
-        working = image.scaledToWidth(qMax(int(width), 1), Qt::FastTransformation);
+        const int targetWidth = qMax(int(width), 1);
+        working = image.scaledToWidth(targetWidth, Qt::FastTransformation);
+        // A very wide strip would scale to less than one row, and Qt then answers a null image.
+        if (working.isNull())
+            working = image.scaled(targetWidth, 1, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
     if (!working.hasAlphaChannel())
         working = working.convertToFormat(QImage::Format_ARGB32_Premultiplied);

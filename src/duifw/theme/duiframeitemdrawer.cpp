@@ -84,7 +84,9 @@ void DuiFrameItemDrawer::clipToMargins(const QRect &rect, QPainter *painter, con
         return;
     const QRect inner(QPoint(rect.left() + margins.left(), rect.top() + margins.top()),
                       QPoint(rect.right() - margins.right(), rect.bottom() - margins.bottom()));
-    painter->setClipRegion(QRegion(rect).subtracted(QRegion(inner)), Qt::ReplaceClip);
+    // Intersected, not replaced: a clip the painter already has (a clipping parent item, a scroll
+    // view's viewport) must still hold, or the ring would be painted outside it.
+    painter->setClipRegion(QRegion(rect).subtracted(QRegion(inner)), Qt::IntersectClip);
 }
 
 void DuiFrameItemDrawer::drawOnePiece(const QRect &rect, QPainter *painter, const QMargins &margins) const

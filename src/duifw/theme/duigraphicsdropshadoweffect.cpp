@@ -65,7 +65,8 @@ void DuiGraphicsDropShadowEffect::draw(QPainter *painter)
     const QTransform saved = painter->worldTransform();
     painter->setWorldTransform(QTransform());
     QImage shadow = pixmap.toImage();
-    duiBlurAndTint(shadow, int(m_blurRadius), m_color);
+    // Bounded before the conversion: a radius beyond int range would not convert.
+    duiBlurAndTint(shadow, int(qMin(m_blurRadius, kMaxGrowth)), m_color);
     const QPointF deviceOffset = saved.map(m_offset) - saved.map(QPointF(0, 0));
     painter->drawImage(QPointF(origin) + deviceOffset, shadow);
     painter->drawPixmap(origin, pixmap);

@@ -49,7 +49,8 @@ void DuiGraphicsOuterGlowEffect::setOpacity(qreal opacity)
     if (m_opacity == opacity)
         return;
     m_opacity = opacity;
-    m_alphaByte = int(opacity * 255);
+    // The glow takes 0..255; converting a value beyond int range would be undefined.
+    m_alphaByte = int(qBound(0.0, opacity * 255, 255.0));
     update();
     emit opacityChanged(opacity);
 }
@@ -96,7 +97,7 @@ void DuiGraphicsOuterGlowEffect::draw(QPainter *painter)
     const QTransform savedTransform = painter->worldTransform();
     const QPainter::CompositionMode savedMode = painter->compositionMode();
     painter->setWorldTransform(QTransform());
-    QImage glow = duiMakeGlow(pixmap.toImage(), m_color.rgb(), int(m_size), m_spread, m_alphaByte);
+    QImage glow = duiMakeGlow(pixmap.toImage(), m_color.rgb(), int(qMin(m_size, kMaxGlowSize)), m_spread, m_alphaByte);
     if (m_blurRadius != 0)
         duiBlurAndTint(glow, m_blurRadius, m_color);
     painter->setCompositionMode(m_compositionMode);

@@ -183,6 +183,8 @@ void DuiImageWidget::setHandHover(bool hand)
     } else {
         setDragPolicy(DragWithParentFlag);
         unsetCursor();
+        // Hover events stop here, so a glow showing now would never be taken away.
+        endGlow();
     }
 }
 
@@ -254,19 +256,25 @@ void DuiImageWidget::hoverEnterEvent(QGraphicsSceneHoverEvent *event)
     glow->setBlurRadius(12);
     glow->setColor(Qt::white);
     setGraphicsEffect(glow);
+    d->glow = glow;
 }
 
 void DuiImageWidget::hoverLeaveEvent(QGraphicsSceneHoverEvent *event)
 {
-    Q_D(DuiImageWidget);
     DuiWidget::hoverLeaveEvent(event);
-    if (!d->handHover)
-        return;
+    endGlow();
+}
+
+void DuiImageWidget::endGlow()
+{
+    Q_D(DuiImageWidget);
     const QColor tint = d->tintUnderGlow;
     d->tintUnderGlow = QColor();
-    // A colorize pass during the hover has put the current tint in place of the glow already.
-    if (qobject_cast<QGraphicsColorizeEffect *>(graphicsEffect()))
+    // Only the glow is taken away: whatever replaced it during the hover (a colorize pass's
+    // current tint, say) stays.
+    if (!d->glow || graphicsEffect() != d->glow)
         return;
+    d->glow = nullptr;
     if (!tint.isValid() || colorizePolicy() != ColorableFlag) {
         setGraphicsEffect(nullptr);
         return;

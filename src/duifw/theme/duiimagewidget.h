@@ -67,6 +67,8 @@ private:
     void init();
     void _relayout(const QRectF &rect);
     void updateTransform();
+    // Takes the hover glow away, giving back the tint it displaced.
+    void endGlow();
 
     Q_DISABLE_COPY(DuiImageWidget)
     Q_DECLARE_PRIVATE(DuiImageWidget)

@@ -5,6 +5,9 @@
 #include "duiimagewidget.h"
 #include "duiwidget_p.h"
 
+#include <QtCore/qpointer.h>
+#include <QtWidgets/qgraphicseffect.h>
+
 class QGraphicsPixmapItem;
 
 class DUI_AUTOTEST_EXPORT DuiImageWidgetPrivate : public DuiWidgetPrivate
@@ -23,6 +26,9 @@ public:
     // The tint the hover glow displaced (invalid: none), put back when the cursor leaves.
     QColor tintUnderGlow;
     qreal tintStrengthUnderGlow = 1.0;
+    // The hover glow while it is the widget's effect; guarded, since the widget's effect may be
+    // replaced (and so deleted) at any time.
+    QPointer<QGraphicsDropShadowEffect> glow;
 };
 
 // Draws the thin rounded frame that image and animation widgets put around their picture.

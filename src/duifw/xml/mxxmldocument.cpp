@@ -40,7 +40,7 @@ struct MXXmlDocumentData
 
     void reset();
     void clearTree();
-    bool parse(const char *data, size_t length);
+    bool parse(const char *data, size_t length, pugi::xml_encoding encoding = pugi::encoding_auto);
     const MXXmlElement *wrap(pugi::xml_node node);
     int lineOf(ptrdiff_t offset) const;
 };
@@ -110,7 +110,7 @@ int MXXmlDocumentData::lineOf(ptrdiff_t offset) const
     return int(it - lineStarts.begin());
 }
 
-bool MXXmlDocumentData::parse(const char *data, size_t length)
+bool MXXmlDocumentData::parse(const char *data, size_t length, pugi::xml_encoding encoding)
 {
     reset();
     lineStarts.push_back(0);
@@ -120,7 +120,7 @@ bool MXXmlDocumentData::parse(const char *data, size_t length)
     }
 
     const pugi::xml_parse_result result =
-        document.load_buffer(data, length, pugi::parse_default, pugi::encoding_auto);
+        document.load_buffer(data, length, pugi::parse_default, encoding);
     ptrdiff_t errorOffset = result.offset;
     if (result) {
         pugi::xml_node element = document.document_element();
@@ -193,8 +193,9 @@ bool MXXmlDocument::loadFromString(const char *data, int length)
 
 bool MXXmlDocument::loadFromString(const std::wstring &text)
 {
+    // Already decoded: the bytes are UTF-8 whatever encoding a declaration in the text names.
     const QByteArray bytes = toUtf8(text);
-    return d->parse(bytes.constData(), size_t(bytes.size()));
+    return d->parse(bytes.constData(), size_t(bytes.size()), pugi::encoding_utf8);
 }
 
 const MXXmlElement *MXXmlDocument::rootElement() const
