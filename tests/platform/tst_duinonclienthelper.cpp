@@ -118,21 +118,6 @@ void drag(QWidget *view, const QPoint &local, const QPoint &delta)
 
 // ---- The client half of the Xvfb test: runs inside the private X server. ----
 
-int fail(const char *what)
-{
-    std::fprintf(stderr, "FAIL: %s\n", what);
-    return 1;
-}
-
-bool waitFor(const std::function<bool()> &condition, int ms = 3000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < ms)
-        QTest::qWait(20);
-    return condition();
-}
-
 int runXvfbDragClient()
 {
     XTestInput input;

@@ -48,15 +48,6 @@ HWND staleHandle()
     return hwnd;
 }
 
-bool waitFor(const std::function<bool()> &condition, int ms = 3000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < ms)
-        QTest::qWait(20);
-    return condition();
-}
-
 // ---- Second processes ----
 
 // Stands in for the desktop's file manager on a private session bus: prints each ShowItems call.

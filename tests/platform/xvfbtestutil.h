@@ -10,7 +10,27 @@
 #include <QtCore/qstring.h>
 #include <QtTest/qtest.h>
 
+#include <cstdio>
+#include <functional>
+
 #include <dlfcn.h>
+
+// For the client halves of the Xvfb tests, which report by exit code and output.
+inline int fail(const char *what)
+{
+    std::fprintf(stderr, "FAIL: %s\n", what);
+    return 1;
+}
+
+// Waits until `condition` holds, processing events, at most `ms` milliseconds.
+inline bool waitFor(const std::function<bool()> &condition, int ms = 3000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition() && timer.elapsed() < ms)
+        QTest::qWait(20);
+    return condition();
+}
 
 // Starts `Xvfb` on a display number it picks itself (-displayfd) and stops it when destroyed.
 class XvfbServer

@@ -136,21 +136,6 @@ bool sameImage(const QPixmap &pixmap, const QString &path)
         == expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-int fail(const char *what)
-{
-    std::fprintf(stderr, "FAIL: %s\n", what);
-    return 1;
-}
-
-bool waitFor(const std::function<bool()> &condition, int ms = 3000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition() && timer.elapsed() < ms)
-        QTest::qWait(20);
-    return condition();
-}
-
 // The client half of the Xvfb test: real X input drags a frame window by its title bar.
 int runXvfbDragClient()
 {
