@@ -8,6 +8,7 @@
 #include <i18nstring.h>
 #include <mxxmldocument.h>
 
+#include "duifontfiles_p.h"
 #include "duipropertyparsers_p.h"
 
 #include <QtCore/qmargins.h>

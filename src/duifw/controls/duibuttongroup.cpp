@@ -103,5 +103,5 @@ void DuiButtonGroup::onRadionButtonStateChanged(bool bSelected)
         button->update();
     }
     if (alive)
-        emit radioSelected(sender);
+        Q_EMIT radioSelected(sender);
 }

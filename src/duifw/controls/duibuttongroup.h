@@ -21,7 +21,7 @@ public:
     // The radio buttons taking part, in the order they joined.
     QList<DuiRadioButton *> buttons() const;
 
-signals:
+Q_SIGNALS:
     void radioSelected(QObject *button);
 
 protected:
@@ -30,7 +30,7 @@ protected:
     void addRadioButton(DuiRadioButton *button);
     void connectChildrenSignal(QObject *object);
 
-private slots:
+private Q_SLOTS:
     void onRadionButtonStateChanged(bool bSelected);
 
 private:

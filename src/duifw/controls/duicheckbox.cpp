@@ -115,7 +115,7 @@ void DuiCheckBox::setCheckState(Qt::CheckState state)
     refreshImage();
     // A change made from inside a handler of this box's own signal does not signal again.
     if (d->signalDepth == 1)
-        emit stateChanged(state == Qt::Checked);
+        Q_EMIT stateChanged(state == Qt::Checked);
     --d->signalDepth;
 }
 
@@ -186,7 +186,7 @@ void DuiCheckBox::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         return;
     const Qt::CheckState next = d->checkState == Qt::Unchecked ? Qt::Checked : Qt::Unchecked;
     setCheckState(next);
-    emit stateSelected(next == Qt::Checked);
+    Q_EMIT stateSelected(next == Qt::Checked);
 }
 
 void DuiCheckBox::hoverEnterEvent(QGraphicsSceneHoverEvent *event)

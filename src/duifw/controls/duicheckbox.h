@@ -43,7 +43,7 @@ public:
 
     QString toolTip() const override;
 
-signals:
+Q_SIGNALS:
     void stateChanged(bool bSelected);
     void stateSelected(bool bSelected);
 

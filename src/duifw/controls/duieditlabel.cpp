@@ -149,7 +149,7 @@ void DuiEditLabel::on_edit_editingFinished()
     edit->deleteLater();
     if (edit->text() != d->label->text()) {
         d->label->setText(edit->text());
-        emit submit();
+        Q_EMIT submit();
     }
     if (QGraphicsView *view = firstView())
         disconnect(view, nullptr, this, nullptr);

@@ -39,10 +39,10 @@ public:
     // The line edit while editing, null otherwise.
     DuiLineEdit *editor() const;
 
-signals:
+Q_SIGNALS:
     void submit();
 
-public slots:
+public Q_SLOTS:
     void onLabelClicked();
     void on_edit_editingFinished();
     void on_edit_editingCanceled();

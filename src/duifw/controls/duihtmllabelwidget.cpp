@@ -202,7 +202,7 @@ void DuiHtmlLabelWidget::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
     Q_D(DuiHtmlLabelWidget);
     if (!d->link.isEmpty() && onText(event->pos()))
         QDesktopServices::openUrl(QUrl(d->link));
-    emit clicked();
+    Q_EMIT clicked();
 }
 
 void DuiHtmlLabelWidget::hoverMoveEvent(QGraphicsSceneHoverEvent *event)

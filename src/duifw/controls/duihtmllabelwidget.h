@@ -42,7 +42,7 @@ public:
 
     QGraphicsTextItem *textItem() const;
 
-signals:
+Q_SIGNALS:
     void clicked();
     void linkActivated(const QString &link);
 

@@ -432,7 +432,7 @@ void DuiLabelWidget::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         return;
     if (!d->link.isEmpty())
         QDesktopServices::openUrl(QUrl(d->link));
-    emit clicked();
+    Q_EMIT clicked();
 }
 
 void DuiLabelWidget::hoverMoveEvent(QGraphicsSceneHoverEvent *event)

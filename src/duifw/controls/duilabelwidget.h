@@ -81,7 +81,7 @@ public:
     // The text item, for tests and composite controls.
     QGraphicsSimpleTextItem *textItem() const;
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:

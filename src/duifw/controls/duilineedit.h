@@ -95,7 +95,7 @@ public:
     // The embedded editor, for what the forwarding calls do not cover.
     QLineEdit *lineEdit() const;
 
-public slots:
+public Q_SLOTS:
     void clear();
     void copy();
     void cut();
@@ -109,7 +109,7 @@ public slots:
     void on_inputPasteAction_triggered(bool checked);
     void on_inputSelectAll_triggered(bool checked);
 
-signals:
+Q_SIGNALS:
     void editingFinished();
     void returnPressed();
     void textEdited(const QString &text);

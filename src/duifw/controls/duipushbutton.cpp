@@ -434,7 +434,7 @@ bool DuiPushButton::checked() const
 void DuiPushButton::click()
 {
     if (isEnabled())
-        emit clicked();
+        Q_EMIT clicked();
 }
 
 void DuiPushButton::setAcceptCursor(bool accept)
@@ -471,7 +471,7 @@ QString DuiPushButton::toolTip() const
 void DuiPushButton::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     d_func()->frameItem->setPressed(true);
-    emit pressed(event->pos());
+    Q_EMIT pressed(event->pos());
 }
 
 void DuiPushButton::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
@@ -499,8 +499,8 @@ void DuiPushButton::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         d->checked = true;
         d->frameItem->setPressed(true);
     }
-    emit released(event->pos());
-    emit clicked();
+    Q_EMIT released(event->pos());
+    Q_EMIT clicked();
 }
 
 void DuiPushButton::hoverMoveEvent(QGraphicsSceneHoverEvent *event)

@@ -96,7 +96,7 @@ public:
     QString toolTip() const override;
     void setColorizePolicy(ColorizeWidgetFlag policy) override;
 
-signals:
+Q_SIGNALS:
     void clicked();
     void pressed(const QPointF &point);
     void released(const QPointF &point);

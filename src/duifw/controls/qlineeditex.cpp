@@ -12,26 +12,26 @@ void QLineEditEx::keyPressEvent(QKeyEvent *event)
 {
     QLineEdit::keyPressEvent(event);
     if (echoMode() == QLineEdit::Password && event->key() == Qt::Key_CapsLock)
-        emit capsLockChanged();
+        Q_EMIT capsLockChanged();
 }
 
 void QLineEditEx::mousePressEvent(QMouseEvent *event)
 {
     QLineEdit::mousePressEvent(event);
     if (event->button() == Qt::LeftButton)
-        emit leftButtonClicked();
+        Q_EMIT leftButtonClicked();
 }
 
 void QLineEditEx::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    emit focusOut();
+    Q_EMIT focusOut();
 }
 
 void QLineEditEx::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    emit focusIn();
+    Q_EMIT focusIn();
 }
 
 void QLineEditEx::contextMenuEvent(QContextMenuEvent *event)

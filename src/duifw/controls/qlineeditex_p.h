@@ -14,7 +14,7 @@ class DUI_AUTOTEST_EXPORT QLineEditEx : public QLineEdit
 public:
     explicit QLineEditEx(QWidget *parent = nullptr);
 
-signals:
+Q_SIGNALS:
     void focusOut();
     void leftButtonClicked();
     void focusIn();

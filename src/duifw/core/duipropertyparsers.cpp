@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The attribute-text parsers of the property types XML can set, and the font resource files.
+// The attribute-text parsers of the property types XML can set.
 #include "duipropertyparser.h"
 #include "duipropertyparsers_p.h"
 
-#include "duiresourceloader.h"
 #include "duityperegister.h"
-#include "duiwidget.h"
-#include "duixmldiagnostics_p.h"
 #include "i18nstring.h"
-#include "mxxmldocument.h"
 
-#include <QtCore/qcache.h>
 #include <QtCore/qcoreapplication.h>
 #include <QtCore/qmargins.h>
 #include <QtCore/qmetaobject.h>
@@ -106,11 +101,6 @@ QVariant parseColor(const QString &text)
     return color;
 }
 
-QVariant parseAnchorInfo(const QString &text)
-{
-    return QVariant::fromValue(AnchorInfo::fromString(text));
-}
-
 QVariant parseI18nString(const QString &text)
 {
     const QByteArray source = text.toUtf8();
@@ -120,64 +110,6 @@ QVariant parseI18nString(const QString &text)
     return QVariant::fromValue(I18nString(QObject::tr(source.constData())));
 }
 
-// Font resource files, read once each: file path -> font name -> font. At most 100 files stay,
-// the least recently used dropped first. Never destroyed: fonts must not outlive the GUI.
-typedef QHash<QString, QFont> FontMap;
-
-QCache<QString, FontMap> &fontFileCache()
-{
-    static auto *cache = new QCache<QString, FontMap>(100);
-    return *cache;
-}
-
-FontMap *loadFontFile(const QString &path)
-{
-    auto *fonts = new FontMap;
-    MXXmlDocument document;
-    DuiXmlReport::DocumentFrame frame(path);
-    if (!getResourceLoader()->loadXml(path, document)) {
-        if (DuiXmlReport::enabled()) {
-            const QString why = QString::fromStdWString(document.errorMessage());
-            DuiXmlReport::report(DuiXmlDiagnostics::Error, DuiXmlDiagnostics::DocumentNotLoaded, nullptr,
-                                 QStringLiteral("cannot load font file: %1").arg(why.isEmpty() ? QStringLiteral("no handler took the path") : why),
-                                 document.errorLine(), document.errorColumn());
-        }
-    } else if (const MXXmlElement *root = document.elementByPath(L"xmlui-resource")) {
-        for (int i = 0; i < root->childCount(); ++i) {
-            const MXXmlElement *child = root->child(i);
-            QFont font;
-            QString bad;
-            frame.element = child;
-            if (!DuiPropertyText::fontFromElement(child, &font, &bad)) {
-                if (DuiXmlReport::enabled())
-                    DuiXmlReport::report(DuiXmlDiagnostics::Warning, DuiXmlDiagnostics::UnknownAttribute, child,
-                                         QStringLiteral("font dropped: %1 is no font attribute").arg(DuiXmlReport::quoted(bad)));
-                continue;
-            }
-            fonts->insert(QString::fromStdWString(child->attribute(L"name")), font);
-        }
-    } else if (DuiXmlReport::enabled()) {
-        DuiXmlReport::report(DuiXmlDiagnostics::Error, DuiXmlDiagnostics::MissingRootElement, document.rootElement(),
-                             QStringLiteral("font file has no xmlui-resource element"));
-    }
-    return fonts;
-}
-
-QVariant parseFont(const QString &text)
-{
-    const qsizetype bar = text.indexOf(QLatin1Char('|'));
-    if (bar < 0 || text.indexOf(QLatin1Char('|'), bar + 1) >= 0)
-        return QFont();
-    const QString path = text.left(bar);
-    const QString name = text.mid(bar + 1);
-    QCache<QString, FontMap> &cache = fontFileCache();
-    if (const FontMap *fonts = cache.object(path))
-        return fonts->value(name, QFont());
-    FontMap *fonts = loadFontFile(path);
-    const QFont font = fonts->value(name, QFont());
-    cache.insert(path, fonts, 1);
-    return font;
-}
 
 // Meta-types that properties use and QMetaType::fromName must know; the Qt types among them
 // (QSizeF, QSize, QFont, QColor) are built in under those names already.
@@ -185,7 +117,6 @@ struct MetaTypeRegistration
 {
     MetaTypeRegistration()
     {
-        qRegisterMetaType<AnchorInfo>("AnchorInfo");
         qRegisterMetaType<I18nString>("I18nString");
         qRegisterMetaType<QMargins>("QMargins");
         QMetaType::registerConverter<I18nString, QString>(&I18nString::toString);
@@ -196,9 +127,7 @@ const DuiPropertyParserRegister s_parseSizeF(QMetaType::QSizeF, parseSizeF);
 const DuiPropertyParserRegister s_parseSize(QMetaType::QSize, parseSize);
 const DuiPropertyParserRegister s_parseMargins(qMetaTypeId<QMargins>(), parseMargins);
 const DuiPropertyParserRegister s_parseColor(QMetaType::QColor, parseColor);
-const DuiPropertyParserRegister s_parseAnchorInfo(qMetaTypeId<AnchorInfo>(), parseAnchorInfo);
 const DuiPropertyParserRegister s_parseI18nString(qMetaTypeId<I18nString>(), parseI18nString);
-const DuiPropertyParserRegister s_parseFont(QMetaType::QFont, parseFont);
 
 // A value of an enumeration or flag property's own meta-type, from its integer value.
 QVariant enumVariant(QMetaType type, int value)
@@ -388,22 +317,5 @@ QVariant valueFromText(const QMetaProperty &property, const QString &text, QStri
     }
 }
 
-bool fontFromElement(const MXXmlElement *element, QFont *font, QString *badAttribute)
-{
-    const int count = element->attributeCount();
-    for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromStdWString(element->attributeName(i));
-        if (!applyFontAttribute(font, name, element->attribute(i))) {
-            *badAttribute = name;
-            return false;
-        }
-    }
-    return true;
-}
-
-void clearFontFileCache()
-{
-    fontFileCache().clear();
-}
 
 } // namespace DuiPropertyText

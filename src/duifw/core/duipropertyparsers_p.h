@@ -7,8 +7,6 @@
 #include <QtCore/qstring.h>
 #include <QtCore/qvariant.h>
 
-class MXXmlElement;
-class QFont;
 class QMetaProperty;
 
 namespace DuiPropertyText {
@@ -24,14 +22,6 @@ DUI_AUTOTEST_EXPORT double readLenientReal(const QString &text);
 // the text for Qt to convert at the write. `problem` receives why the text was not taken as
 // written (it was read as 0 or -1 instead); empty otherwise.
 DUI_AUTOTEST_EXPORT QVariant valueFromText(const QMetaProperty &property, const QString &text, QString *problem);
-
-// Builds a font from the attributes of a font element (font resource files and "Font" data
-// elements). False, with the offending name in `badAttribute`, when an attribute is not a font
-// attribute; the font is then not to be used.
-DUI_AUTOTEST_EXPORT bool fontFromElement(const MXXmlElement *element, QFont *font, QString *badAttribute);
-
-// Forgets every cached font file, so that the next text naming one reads it again.
-DUI_AUTOTEST_EXPORT void clearFontFileCache();
 
 } // namespace DuiPropertyText
 

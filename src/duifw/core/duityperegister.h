@@ -6,15 +6,17 @@
 
 #include <QtCore/qstring.h>
 
+#include <cstring>
 #include <string>
 
-class DuiWidget;
-class DuiFrameWindow;
 class MXXmlElement;
 class QFont;
-class QGraphicsItem;
 class QObject;
-class QWidget;
+
+// The creator lists of the XML builder: classes, data elements and font attributes, each found by
+// its element or attribute name. Widgets and frame windows keep their lists next to their base
+// classes (duiwidgettyperegister.h, duiframetyperegister.h); all lists share the node and
+// registration types below.
 
 // One node of a name-keyed creator list. Each list starts with a header node whose `next` is the
 // first real node; registration links new nodes in front.
@@ -26,19 +28,26 @@ struct DuiDynamicCreateData
     DuiDynamicCreateData *next = nullptr;
 };
 
-typedef DuiWidget *(*DuiWidgetCreateFunc)(QGraphicsItem *parent);
-typedef DuiFrameWindow *(*DuiFrameCreateFunc)(QWidget *parent);
+// The first node of a list whose name equals `name` byte for byte (Latin-1); null for none.
+template <typename Creator>
+DuiDynamicCreateData<Creator> *duiFindCreator(DuiDynamicCreateData<Creator> *header, const char *name)
+{
+    if (!name)
+        return nullptr;
+    for (DuiDynamicCreateData<Creator> *node = header->next; node; node = node->next) {
+        if (std::strcmp(node->name, name) == 0)
+            return node;
+    }
+    return nullptr;
+}
+
 typedef bool (*DuiObjectDataCreateFunc)(QObject *target, const MXXmlElement *element);
 typedef bool (*DuiFontPropertyFunc)(QFont *font, const std::wstring &value);
 
-DUI_EXPORT DuiDynamicCreateData<DuiWidgetCreateFunc> *getwidgetCreateFuncPointerDataHeader();
-DUI_EXPORT DuiDynamicCreateData<DuiFrameCreateFunc> *getframeCreateFuncPointerDataHeader();
 DUI_EXPORT DuiDynamicCreateData<DuiObjectDataCreateFunc> *getobjectDataCreatorDataHeader();
 DUI_EXPORT DuiDynamicCreateData<DuiFontPropertyFunc> *getfontPropertyFuncDataHeader();
 
 // Lookups walk a list from its first node and call the first exact, case-sensitive match.
-DUI_EXPORT DuiWidget *createWidgetByName(const char *name, QGraphicsItem *parent);
-DUI_EXPORT DuiFrameWindow *createFrameByName(const char *name, QWidget *parent);
 DUI_EXPORT bool applyDataElement(const QString &name, QObject *target, const MXXmlElement *element);
 DUI_EXPORT bool applyFontAttribute(QFont *font, const QString &name, const std::wstring &value);
 
@@ -73,37 +82,8 @@ private:
     DuiDynamicCreateData<Creator> *m_node;
 };
 
-typedef DuiTypeRegister<DuiWidgetCreateFunc, QGraphicsItem *, DuiWidget *> DuiWidgetTypeRegister;
-typedef DuiTypeRegister<DuiFrameCreateFunc, QWidget *, DuiFrameWindow *> DuiFrameTypeRegister;
 typedef DuiTypeRegister<DuiObjectDataCreateFunc, QObject *, bool> DuiObjectDataTypeRegister;
 typedef DuiTypeRegister<DuiFontPropertyFunc, QFont *, bool> DuiFontPropertyTypeRegister;
-
-// In the class body of an XML-creatable widget: its creator and its registration object.
-#define DUI_DECLARE_WIDGET_CREATOR(Class)                                   \
-public:                                                                     \
-    static DuiWidget *dynamicCreateObject##Class(QGraphicsItem *parent);    \
-    static const DuiWidgetTypeRegister s_register##Class;                   \
-private:
-
-// In the class's .cpp: the one line that enters the class into the widget list.
-#define DUI_REGISTER_WIDGET(Class)                                          \
-    DuiWidget *Class::dynamicCreateObject##Class(QGraphicsItem *parent)     \
-    { return new Class(parent); }                                           \
-    const DuiWidgetTypeRegister Class::s_register##Class(                   \
-        getwidgetCreateFuncPointerDataHeader(), #Class, &Class::dynamicCreateObject##Class);
-
-// The same pair for frame windows (their constructor takes the parent QWidget).
-#define DUI_DECLARE_FRAME_CREATOR(Class)                                    \
-public:                                                                     \
-    static DuiFrameWindow *dynamicCreateObject##Class(QWidget *parent);     \
-    static const DuiFrameTypeRegister s_register##Class;                    \
-private:
-
-#define DUI_REGISTER_FRAME(Class)                                           \
-    DuiFrameWindow *Class::dynamicCreateObject##Class(QWidget *parent)      \
-    { return new Class(parent); }                                           \
-    const DuiFrameTypeRegister Class::s_register##Class(                    \
-        getframeCreateFuncPointerDataHeader(), #Class, &Class::dynamicCreateObject##Class);
 
 // Enters a data element ("TabData", ...) or a font attribute ("bold", ...) under its name; one
 // line per entry in the .cpp that defines the function.

@@ -29,7 +29,7 @@ void DuiGraphicsDropShadowEffect::setOffset(const QPointF &offset)
         return;
     m_offset = offset;
     updateBoundingRect();
-    emit offsetChanged(offset);
+    Q_EMIT offsetChanged(offset);
 }
 
 void DuiGraphicsDropShadowEffect::setBlurRadius(qreal blurRadius)
@@ -38,7 +38,7 @@ void DuiGraphicsDropShadowEffect::setBlurRadius(qreal blurRadius)
         return;
     m_blurRadius = blurRadius;
     updateBoundingRect();
-    emit blurRadiusChanged(blurRadius);
+    Q_EMIT blurRadiusChanged(blurRadius);
 }
 
 void DuiGraphicsDropShadowEffect::setColor(const QColor &color)
@@ -47,7 +47,7 @@ void DuiGraphicsDropShadowEffect::setColor(const QColor &color)
         return;
     m_color = color;
     update();
-    emit colorChanged(color);
+    Q_EMIT colorChanged(color);
 }
 
 void DuiGraphicsDropShadowEffect::draw(QPainter *painter)

@@ -28,7 +28,7 @@ public:
     qreal blurRadius() const { return m_blurRadius; }
     QColor color() const { return m_color; }
 
-public slots:
+public Q_SLOTS:
     void setOffset(const QPointF &offset);
     void setOffset(qreal dx, qreal dy) { setOffset(QPointF(dx, dy)); }
     void setOffset(qreal d) { setOffset(QPointF(d, d)); }
@@ -37,7 +37,7 @@ public slots:
     void setBlurRadius(qreal blurRadius);
     void setColor(const QColor &color);
 
-signals:
+Q_SIGNALS:
     void offsetChanged(const QPointF &offset);
     void blurRadiusChanged(qreal blurRadius);
     void colorChanged(const QColor &color);

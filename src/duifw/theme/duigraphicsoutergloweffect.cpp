@@ -32,7 +32,7 @@ void DuiGraphicsOuterGlowEffect::setSize(qreal size)
         return;
     m_size = size;
     updateBoundingRect();
-    emit sizeChanged(size);
+    Q_EMIT sizeChanged(size);
 }
 
 void DuiGraphicsOuterGlowEffect::setColor(const QColor &color)
@@ -41,7 +41,7 @@ void DuiGraphicsOuterGlowEffect::setColor(const QColor &color)
         return;
     m_color = color;
     update();
-    emit colorChanged(color);
+    Q_EMIT colorChanged(color);
 }
 
 void DuiGraphicsOuterGlowEffect::setOpacity(qreal opacity)
@@ -52,7 +52,7 @@ void DuiGraphicsOuterGlowEffect::setOpacity(qreal opacity)
     // The glow takes 0..255; converting a value beyond int range would be undefined.
     m_alphaByte = int(qBound(0.0, opacity * 255, 255.0));
     update();
-    emit opacityChanged(opacity);
+    Q_EMIT opacityChanged(opacity);
 }
 
 void DuiGraphicsOuterGlowEffect::setSpread(int spread)
@@ -61,7 +61,7 @@ void DuiGraphicsOuterGlowEffect::setSpread(int spread)
         return;
     m_spread = spread;
     update();
-    emit spreadChanged(spread);
+    Q_EMIT spreadChanged(spread);
 }
 
 void DuiGraphicsOuterGlowEffect::setBlurRadius(int blurRadius)
@@ -70,7 +70,7 @@ void DuiGraphicsOuterGlowEffect::setBlurRadius(int blurRadius)
         return;
     m_blurRadius = blurRadius;
     update();
-    emit blurRadiusChanged(blurRadius);
+    Q_EMIT blurRadiusChanged(blurRadius);
 }
 
 void DuiGraphicsOuterGlowEffect::setCompositionMode(QPainter::CompositionMode mode)
@@ -79,7 +79,7 @@ void DuiGraphicsOuterGlowEffect::setCompositionMode(QPainter::CompositionMode mo
         return;
     m_compositionMode = mode;
     update();
-    emit compositionModeChanged(mode);
+    Q_EMIT compositionModeChanged(mode);
 }
 
 void DuiGraphicsOuterGlowEffect::draw(QPainter *painter)

@@ -35,7 +35,7 @@ public:
     // The opacity as a byte, opacity * 255 truncated.
     int alphaByte() const { return m_alphaByte; }
 
-public slots:
+public Q_SLOTS:
     void setSize(qreal size);
     void setColor(const QColor &color);
     void setOpacity(qreal opacity);
@@ -43,7 +43,7 @@ public slots:
     void setBlurRadius(int blurRadius);
     void setCompositionMode(QPainter::CompositionMode mode);
 
-signals:
+Q_SIGNALS:
     void sizeChanged(qreal size);
     void colorChanged(const QColor &color);
     void opacityChanged(qreal opacity);

@@ -94,7 +94,7 @@ void DuiDialog::showModal(bool bActive, bool isCenter)
     if (isCenter)
         doCenter();
     DuiFrameWindow::show();
-    emit dialogShow();
+    Q_EMIT dialogShow();
     if (bActive)
         activateWindow();
 
@@ -123,13 +123,13 @@ void DuiDialog::done(int result)
 void DuiDialog::accept()
 {
     done(1);
-    emit accepted();
+    Q_EMIT accepted();
 }
 
 void DuiDialog::reject()
 {
     done(0);
-    emit rejected();
+    Q_EMIT rejected();
 }
 
 int DuiDialog::result() const

@@ -392,7 +392,7 @@ void DuiFrameWindow::removeWinEvenFilter(MXAbstractWinEvenFilter *filter)
 void DuiFrameWindow::filterNcMessage(MSG *msg)
 {
     if (msg && msg->message == WM_NCLBUTTONDOWN)
-        emit captionAreaClicked();
+        Q_EMIT captionAreaClicked();
 }
 
 QRect DuiFrameWindow::clientAreaRect() const
@@ -402,7 +402,7 @@ QRect DuiFrameWindow::clientAreaRect() const
 
 void DuiFrameWindow::onEnterPressed(Qt::KeyboardModifiers modifiers)
 {
-    emit enterPressed(modifiers);
+    Q_EMIT enterPressed(modifiers);
 }
 
 void DuiFrameWindow::onTitleButtonClicked(DuiTitlebar::titlebarClick click)
@@ -414,7 +414,7 @@ void DuiFrameWindow::systemButtonClicked(DuiTitlebar::titlebarClick click)
 {
     Q_D(DuiFrameWindow);
     DuiSysCommandRequest request(click);
-    emit sysCommand(&request);
+    Q_EMIT sysCommand(&request);
     if (!request.accepted())
         return;
     switch (click) {
@@ -460,7 +460,7 @@ bool DuiFrameWindow::winEvent(MSG *msg, long *result)
     // The low word is the activation state; the high word only says whether the window is
     // minimised, so a minimised window losing activation still reports false.
     if (msg->message == WM_ACTIVATE)
-        emit onACTIVATE(LOWORD(msg->wParam) != WA_INACTIVE);
+        Q_EMIT onACTIVATE(LOWORD(msg->wParam) != WA_INACTIVE);
 
 #ifdef Q_OS_WIN
     if (msg->message == WM_IME_COMPOSITION && (msg->lParam & GCS_COMPSTR) && !(msg->lParam & GCS_RESULTSTR)) {
@@ -544,7 +544,7 @@ void DuiFrameWindow::resizeEvent(QResizeEvent *event)
     const QRect client = d->style ? d->style->clientRect(whole) : whole;
     d->rootWidget->setGeometry(client);
     layoutTitlebar(client);
-    emit resized();
+    Q_EMIT resized();
 }
 
 void DuiFrameWindow::layoutTitlebar(const QRect &client)
@@ -570,7 +570,7 @@ void DuiFrameWindow::keyPressEvent(QKeyEvent *event)
 
 void DuiFrameWindow::closeEvent(QCloseEvent *event)
 {
-    emit aboutToClose();
+    Q_EMIT aboutToClose();
     event->accept();
     QGraphicsView::closeEvent(event);
     trimWorkingSet();

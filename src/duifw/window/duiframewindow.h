@@ -4,7 +4,7 @@
 
 #include "duitheme.h"
 #include "duititlebar.h"
-#include "duityperegister.h"
+#include "duiframetyperegister.h"
 #include "duiwidget.h"
 #include "duiwindef.h"
 #include "i18nstring.h"

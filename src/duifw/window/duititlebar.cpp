@@ -241,18 +241,18 @@ void DuiTitlebar::resizeEvent(QGraphicsSceneResizeEvent *event)
 
 void DuiTitlebar::on_minimizeButton_clicked()
 {
-    emit buttonClicked(TitleMinimize);
+    Q_EMIT buttonClicked(TitleMinimize);
 }
 
 void DuiTitlebar::on_maxmizeButton_clicked()
 {
-    emit buttonClicked(TitleMaximize);
+    Q_EMIT buttonClicked(TitleMaximize);
     followWindowState(true);
 }
 
 void DuiTitlebar::on_restoreButton_clicked()
 {
-    emit buttonClicked(TitleRestore);
+    Q_EMIT buttonClicked(TitleRestore);
     followWindowState(false);
 }
 
@@ -266,5 +266,5 @@ void DuiTitlebar::followWindowState(bool requested)
 
 void DuiTitlebar::on_closeButton_clicked()
 {
-    emit buttonClicked(TitleClose);
+    Q_EMIT buttonClicked(TitleClose);
 }

@@ -28,14 +28,14 @@ void DuiFrameItemExt::hoverEnterEvent(QGraphicsSceneHoverEvent *event)
 {
     DuiFrameItem::hoverEnterEvent(event);
     qCDebug(lcDuiTheme) << "hoverEnterEvent";
-    emit enter();
+    Q_EMIT enter();
 }
 
 void DuiFrameItemExt::hoverLeaveEvent(QGraphicsSceneHoverEvent *event)
 {
     DuiFrameItem::hoverLeaveEvent(event);
     qCDebug(lcDuiTheme) << "hoverLeaveEvent";
-    emit leave();
+    Q_EMIT leave();
 }
 
 void DuiFrameItemExt::hoverMoveEvent(QGraphicsSceneHoverEvent *event)

@@ -13,7 +13,7 @@ public:
     explicit DuiFrameItemExt(QGraphicsItem *parent = nullptr);
     DuiFrameItemExt(const QString &imagePath, DuiFrameItemDrawer::FrameType type, QGraphicsItem *parent = nullptr);
 
-signals:
+Q_SIGNALS:
     void enter();
     void leave();
 

@@ -4,8 +4,8 @@
 
 #include "duicolorizeeffect_p.h"
 #include "duilogging_p.h"
+#include "duipropertyparser.h"
 #include "duitheme.h"
-#include "duixmlui.h"
 
 #include <QtCore/qhash.h>
 #include <QtGui/qpalette.h>
@@ -16,6 +16,21 @@
 #include <cfloat>
 
 namespace {
+
+DuiXmlPathLoader s_xmlPathLoader = nullptr;
+
+QVariant parseAnchorInfo(const QString &text)
+{
+    return QVariant::fromValue(AnchorInfo::fromString(text));
+}
+
+// AnchorInfo is the type of the "anchor" property: QMetaType::fromName must know it by name, and
+// its attribute text has a parser of its own.
+struct AnchorInfoRegistration
+{
+    AnchorInfoRegistration() { qRegisterMetaType<AnchorInfo>("AnchorInfo"); }
+} const s_anchorInfoType;
+const DuiPropertyParserRegister s_parseAnchorInfo(qMetaTypeId<AnchorInfo>(), parseAnchorInfo);
 
 // The xmlPath of each widget that was given one. Kept outside the widgets because few have one;
 // never destroyed, so widgets that outlive static destruction can still remove their entry.
@@ -241,8 +256,8 @@ DuiWidget *DuiWidget::getXmlNode()
 void DuiWidget::doConstruct()
 {
     const QString path = xmlPath();
-    if (!path.isEmpty())
-        DuiXmlUI::createFromFile(path, this);
+    if (!path.isEmpty() && s_xmlPathLoader)
+        s_xmlPathLoader(path, this);
     construct();
 }
 
@@ -465,4 +480,9 @@ void DuiWidget::setXmlPath(const QString &path)
 QString DuiWidget::xmlPath() const
 {
     return xmlPathRegistry().value(this);
+}
+
+void duiSetXmlPathLoader(DuiXmlPathLoader loader)
+{
+    s_xmlPathLoader = loader;
 }

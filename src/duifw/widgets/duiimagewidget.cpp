@@ -237,7 +237,7 @@ void DuiImageWidget::mousePressEvent(QGraphicsSceneMouseEvent *event)
 void DuiImageWidget::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
     if (rect().contains(event->pos()))
-        emit clicked();
+        Q_EMIT clicked();
 }
 
 void DuiImageWidget::hoverEnterEvent(QGraphicsSceneHoverEvent *event)

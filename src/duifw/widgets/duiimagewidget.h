@@ -48,7 +48,7 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget = nullptr) override;
 
-signals:
+Q_SIGNALS:
     void clicked();
     void pressed(const QPointF &point);
     void released(const QPointF &point);

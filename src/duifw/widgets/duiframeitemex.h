@@ -47,7 +47,7 @@ public:
     void colorize(QRgb rgb) override;
     void setColorizePolicy(ColorizeWidgetFlag policy) override;
 
-signals:
+Q_SIGNALS:
     void clicked();
     void doubleClicked();
     void rightClicked();

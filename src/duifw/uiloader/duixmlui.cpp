@@ -3,10 +3,11 @@
 
 #include "duiframewindow.h"
 
+#include "duifontfiles_p.h"
 #include "duipropertyparsers_p.h"
 #include "duiresourceloader.h"
 #include "duityperegister.h"
-#include "duiwidget.h"
+#include "duiwidget_p.h"
 #include "duixmldiagnostics_p.h"
 #include "mxxmldocument.h"
 
@@ -22,6 +23,17 @@ using Diag = DuiXmlDiagnostics;
 // Nesting depth of the element being built on this thread, counted across documents loaded
 // through xmlPath during the build, so that no input can exhaust the stack.
 thread_local int t_depth = 0;
+
+// A widget's xmlPath file is built into it through the fill form.
+bool loadXmlPath(const QString &path, DuiWidget *widget)
+{
+    return DuiXmlUI::createFromFile(path, widget);
+}
+
+struct XmlPathLoaderHook
+{
+    XmlPathLoaderHook() { duiSetXmlPathLoader(loadXmlPath); }
+} const s_xmlPathLoaderHook;
 
 class DepthGuard
 {

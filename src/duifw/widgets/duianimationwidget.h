@@ -40,7 +40,7 @@ protected:
     void init();
     void resizeEvent(QGraphicsSceneResizeEvent *event) override;
 
-private slots:
+private Q_SLOTS:
     void on_frameChanged(int frameNumber);
     void on_finished();
 

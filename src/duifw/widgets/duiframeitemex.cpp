@@ -140,12 +140,12 @@ void DuiFrameItemEx::mousePressEvent(QGraphicsSceneMouseEvent *event)
     Q_D(DuiFrameItemEx);
     if (d->acceptClick && rect().contains(event->pos())) {
         if (event->button() == Qt::LeftButton) {
-            emit clicked();
+            Q_EMIT clicked();
             event->accept();
             return;
         }
         if (event->button() == Qt::RightButton) {
-            emit rightClicked();
+            Q_EMIT rightClicked();
             event->accept();
             return;
         }
@@ -162,19 +162,19 @@ void DuiFrameItemEx::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
     Q_D(DuiFrameItemEx);
     if (event->button() == Qt::LeftButton && d->acceptDoubleClick && rect().contains(event->pos()))
-        emit doubleClicked();
+        Q_EMIT doubleClicked();
 }
 
 void DuiFrameItemEx::hoverEnterEvent(QGraphicsSceneHoverEvent *event)
 {
     DuiWidget::hoverEnterEvent(event);
-    emit entered();
+    Q_EMIT entered();
 }
 
 void DuiFrameItemEx::hoverLeaveEvent(QGraphicsSceneHoverEvent *event)
 {
     DuiWidget::hoverLeaveEvent(event);
-    emit leaved();
+    Q_EMIT leaved();
 }
 
 void DuiFrameItemEx::hoverMoveEvent(QGraphicsSceneHoverEvent *event)

@@ -2,7 +2,7 @@
 #ifndef DUIWIDGET_H
 #define DUIWIDGET_H
 
-#include "duityperegister.h"
+#include "duiwidgettyperegister.h"
 #include "duiwidgetbase.h"
 
 #include <QtCore/qmargins.h>

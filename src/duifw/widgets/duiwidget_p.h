@@ -23,6 +23,11 @@ public:
     QString toolTip;
 };
 
+// Loads a widget's xmlPath file into it; set by the XML builder when the library loads, so that
+// the widget layer never includes the builder above it. Null until then: the path is ignored.
+typedef bool (*DuiXmlPathLoader)(const QString &path, DuiWidget *widget);
+DUI_AUTOTEST_EXPORT void duiSetXmlPathLoader(DuiXmlPathLoader loader);
+
 // Process-wide counter behind the default object names "NoNameWidget<n>".
 DUI_AUTOTEST_EXPORT int &duiNoNameCounter();
 
