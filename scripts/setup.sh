@@ -30,6 +30,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   fi
 fi
 
+# A build tree made by another generator or for another source folder cannot be reused; one whose
+# configure step never finished has no build.ninja. Either way it is configured afresh.
+cache="$build_dir/CMakeCache.txt"
+if [ -f "$cache" ]; then
+  generator=$(sed -n 's/^CMAKE_GENERATOR:INTERNAL=//p' "$cache")
+  source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$cache")
+  if [ "$generator" != "Ninja" ] || [ "$source_dir" != "$here" ] || [ ! -f "$build_dir/build.ninja" ]; then
+    echo "setup: reconfiguring $build_dir (generator '${generator}', source '${source_dir}')"
+    rm -rf "$cache" "$build_dir/CMakeFiles" "$build_dir/build.ninja"
+  fi
+fi
 if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S "$here" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi

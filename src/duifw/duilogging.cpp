@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "duilogging_p.h"
 
-Q_LOGGING_CATEGORY(lcDuiCore, "dui.core", QtCriticalMsg)
-Q_LOGGING_CATEGORY(lcDuiXml, "dui.xml", QtCriticalMsg)
-Q_LOGGING_CATEGORY(lcDuiResource, "dui.resource", QtCriticalMsg)
-Q_LOGGING_CATEGORY(lcDuiTheme, "dui.theme", QtCriticalMsg)
-Q_LOGGING_CATEGORY(lcDuiPlatform, "dui.platform", QtCriticalMsg)
-Q_LOGGING_CATEGORY(lcDuiWindow, "dui.window", QtCriticalMsg)
-Q_LOGGING_CATEGORY(lcDuiControls, "dui.controls", QtCriticalMsg)
+Q_LOGGING_CATEGORY(lcDuiCore, "dui.core", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcDuiXml, "dui.xml", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcDuiResource, "dui.resource", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcDuiTheme, "dui.theme", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcDuiPlatform, "dui.platform", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcDuiWindow, "dui.window", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcDuiControls, "dui.controls", QtWarningMsg)

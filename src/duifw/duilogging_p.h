@@ -6,8 +6,9 @@
 
 #include <QtCore/qloggingcategory.h>
 
-// One category per subsystem; all start with warnings off so that hosts are quiet unless they
-// ask, for example QT_LOGGING_RULES="dui.xml.warning=true".
+// One category per subsystem. Warnings and criticals show by default, as with Qt's own categories;
+// debug output is off. QT_LOGGING_RULES="dui.*.warning=false" silences them, "dui.xml.debug=true"
+// widens one.
 DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiCore();
 DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiXml();
 DUI_AUTOTEST_EXPORT const QLoggingCategory &lcDuiResource();

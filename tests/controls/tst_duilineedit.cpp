@@ -39,6 +39,7 @@ class tst_DuiLineEdit : public QObject
 
 private slots:
     void construction();
+    void geometry_data();
     void geometry();
     void absurdSizeRefused();
     void typingThroughAView();
@@ -68,12 +69,26 @@ void tst_DuiLineEdit::construction()
     QCOMPARE(proxy->minimumWidth(), 20.0);
 }
 
+void tst_DuiLineEdit::geometry_data()
+{
+    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<QRectF>("editor");
+    QTest::newRow("standard height") << QSizeF(200, 24) << QRectF(3, 2, 194, 20);
+    // Below the QLineEdit's own minimum height the editor still keeps inside the frame.
+    QTest::newRow("low") << QSizeF(150, 20) << QRectF(3, 2, 144, 16);
+    QTest::newRow("very low") << QSizeF(100, 8) << QRectF(3, 2, 94, 4);
+}
+
 void tst_DuiLineEdit::geometry()
 {
+    QFETCH(QSizeF, size);
+    QFETCH(QRectF, editor);
     DuiLineEdit edit;
-    edit.resize(200, 24);
-    QCOMPARE(proxyOf(&edit)->geometry(), QRectF(3, 2, 194, 20));
-    QCOMPARE(frameOf(&edit)->geometry(), QRectF(0, 0, 200, 24));
+    edit.setMinimumSize(0, 0);
+    edit.resize(size);
+    QCOMPARE(proxyOf(&edit)->geometry(), editor);
+    QCOMPARE(QSizeF(proxyOf(&edit)->widget()->size()), editor.size());
+    QCOMPARE(frameOf(&edit)->geometry(), QRectF(QPointF(0, 0), size));
 }
 
 void tst_DuiLineEdit::absurdSizeRefused()

@@ -6,6 +6,7 @@
 #include <duititlebar.h>
 #include <duixmlui.h>
 
+#include <QtCore/qloggingcategory.h>
 #include <QtCore/qpointer.h>
 #include <QtCore/qtimer.h>
 #include <QtTest/qsignalspy.h>
@@ -47,6 +48,12 @@ class tst_DuiXmlWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Bad window files are fed on purpose; the dui.xml warnings, shown by default, would only
+        // bury the test's output.
+        QLoggingCategory::setFilterRules(QStringLiteral("dui.xml.warning=false\ndui.resource.warning=false"));
+    }
     void cleanup();
     void windowFromXml();
     void slotsFireOnClicks();

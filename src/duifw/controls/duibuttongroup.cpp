@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "duibuttongroup.h"
+#include "duibuttongroup_p.h"
 
 #include "duiradiobutton.h"
-#include "duiwidget_p.h"
 
 #include <QtCore/qcoreevent.h>
 #include <QtCore/qpointer.h>
 
 DUI_REGISTER_WIDGET(DuiButtonGroup)
-
-class DuiButtonGroupPrivate : public DuiWidgetPrivate
-{
-public:
-    QList<DuiRadioButton *> buttons;
-};
 
 DuiButtonGroup::DuiButtonGroup(QGraphicsItem *parent)
     : DuiWidget(*new DuiButtonGroupPrivate, parent)

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "duieditlabel.h"
+#include "duieditlabel_p.h"
 
 #include "duilabelwidget.h"
 #include "duilineedit.h"
+#include "duiparent_p.h"
 #include "duitheme.h"
-#include "duiwidget_p.h"
 
 #include <QtCore/qpointer.h>
 #include <QtGui/qevent.h>
@@ -14,23 +15,13 @@
 
 DUI_REGISTER_WIDGET(DuiEditLabel)
 
-class DuiEditLabelPrivate : public DuiWidgetPrivate
-{
-public:
-    QPointer<DuiLineEdit> edit;
-    DuiLabelWidget *label = nullptr;
-    QFont font;
-    int maxLength = -1;
-    bool menuShown = false;
-};
-
 DuiEditLabel::DuiEditLabel(QGraphicsItem *parent)
     : DuiWidget(*new DuiEditLabelPrivate, parent)
 {
     Q_D(DuiEditLabel);
     setDragPolicy(NotDragWindow);
     d->label = new DuiLabelWidget(this);
-    d->label->setParent(this);
+    duiSetParent(d->label, this);
     d->label->setAcceptClick(true);
     connect(d->label, &DuiLabelWidget::clicked, this, &DuiEditLabel::onLabelClicked);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "duihtmllabelwidget.h"
+#include "duihtmllabelwidget_p.h"
 
-#include "duiwidget_p.h"
 
 #include <QtCore/qurl.h>
 #include <QtGui/qcursor.h>
@@ -12,18 +12,6 @@
 #include <QtWidgets/qgraphicsitem.h>
 
 DUI_REGISTER_WIDGET(DuiHtmlLabelWidget)
-
-class DuiHtmlLabelWidgetPrivate : public DuiWidgetPrivate
-{
-public:
-    QGraphicsTextItem *textItem = nullptr;
-    QString link;
-    bool acceptClick = false;
-    bool underlineOnHover = false;
-    bool dropShadow = false;
-    QColor shadowColor;
-    bool autoMultiLine = false;
-};
 
 DuiHtmlLabelWidget::DuiHtmlLabelWidget(QGraphicsItem *parent)
     : DuiWidget(*new DuiHtmlLabelWidgetPrivate, parent)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "duilabelwidget.h"
+#include "duilabelwidget_p.h"
 
 #include "duicolorizeeffect_p.h"
 #include "duigraphicsoutergloweffect.h"
 #include "duitheme.h"
-#include "duiwidget_p.h"
 
 #include <QtCore/qurl.h>
 #include <QtGui/qcursor.h>
@@ -17,24 +17,6 @@
 #include <QtWidgets/qgraphicsitem.h>
 
 DUI_REGISTER_WIDGET(DuiLabelWidget)
-
-class DuiLabelWidgetPrivate : public DuiWidgetPrivate
-{
-public:
-    QString text;
-    QGraphicsSimpleTextItem *textItem = nullptr;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    QString link;
-    bool acceptClick = false;
-    bool underlineOnHover = false;
-    bool dropShadow = false;
-    QColor shadowColor = QColor(0, 0, 0, 102);
-    QPointF shadowOffset = QPointF(1, 1);
-    bool elidedText = false;
-    double shadowBlurRadius = 1.0;
-    double shadowOpacity = 0.7;
-    QMargins frame;
-};
 
 DuiLabelWidget::DuiLabelWidget(QGraphicsItem *parent)
     : DuiWidget(*new DuiLabelWidgetPrivate, parent)

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "duilineedit.h"
+#include "duilineedit_p.h"
 
 #include "duiframeitem.h"
 #include "duilogging_p.h"
 #include "duitheme.h"
-#include "duiwidget_p.h"
 #include "qlineeditex_p.h"
 
 #include <QtCore/qregularexpression.h>
@@ -20,15 +20,6 @@ const QString kEditBackgroundDisabled = QStringLiteral(":/theme/duifw/edit_backg
 // Beyond this a resize is refused as nonsense rather than laid out.
 constexpr qreal kMaxSide = 10000;
 } // namespace
-
-class DuiLineEditPrivate : public DuiWidgetPrivate
-{
-public:
-    DuiFrameItem *frameItem = nullptr;
-    QGraphicsProxyWidget *proxy = nullptr;
-    QLineEditEx *edit = nullptr;
-    QRegularExpressionValidator *validator = nullptr; // owned by the widget, installed on demand
-};
 
 DuiLineEdit::DuiLineEdit(QGraphicsItem *parent)
     : DuiWidget(*new DuiLineEditPrivate, parent)
@@ -51,7 +42,9 @@ void DuiLineEdit::init()
     d->edit = new QLineEditEx;
     d->edit->setFrame(false);
     d->proxy->setWidget(d->edit);
-    d->proxy->setMinimumWidth(20);
+    // No minimum height: the editor takes exactly the inset rectangle, also below the height the
+    // QLineEdit would ask for, instead of spilling out of the frame.
+    d->proxy->setMinimumSize(20, 0);
     d->proxy->setFocusPolicy(Qt::ClickFocus);
 
     setBackgroundColor(Qt::white);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "duipushbutton.h"
+#include "duipushbutton_p.h"
 
 #include "duicolorizeeffect_p.h"
 #include "duiframeitem.h"
 #include "duilabelwidget.h"
-#include "duiwidget_p.h"
+#include "duiparent_p.h"
 
 #include <QtGui/qcursor.h>
 #include <QtWidgets/qgraphicseffect.h>
@@ -21,33 +22,6 @@ const QString kHover = QStringLiteral(":/theme/duifw/button_hover.png");
 const QString kPressed = QStringLiteral(":/theme/duifw/button_pressdown.png");
 const QString kDisabled = QStringLiteral(":/theme/duifw/button_disable.png");
 } // namespace
-
-class DuiPushButtonPrivate : public DuiWidgetPrivate
-{
-public:
-    DuiFrameItem *frameItem = nullptr;
-    DuiLabelWidget *label = nullptr;
-    DuiImageWidget *icon = nullptr;
-    DuiPushButton::ButtonStyles buttonStyle = DuiPushButton::ButtonTextBesideIcon;
-    bool checked = false;
-    QSizeF iconSize = QSizeF(-1, -1);
-    DuiPushButton::DisableMode disableMode = DuiPushButton::DisablePixmap;
-    QColor textColor;
-    bool acceptCursor = false;
-
-    // What the caller set before the label or icon existed, applied when they are created.
-    bool textColorSet = false;
-    std::optional<QFont> pendingFont;
-    double pendingIconScale = 0;
-    std::optional<DuiImageWidget::ImageScalePolicy> pendingScalePolicy;
-
-    // Null when the button was given another layout or none (the layout property is open to
-    // XML like any other).
-    QGraphicsLinearLayout *box(DuiPushButton *q) const
-    {
-        return dynamic_cast<QGraphicsLinearLayout *>(q->layout());
-    }
-};
 
 DuiPushButton::DuiPushButton(QGraphicsItem *parent, DuiFrameItemDrawer::FrameType frameType)
     : DuiWidget(*new DuiPushButtonPrivate, parent)
@@ -100,7 +74,7 @@ void DuiPushButton::ensureLabel()
     if (d->label)
         return;
     d->label = new DuiLabelWidget(this);
-    d->label->setParent(this);
+    duiSetParent(d->label, this);
     if (d->pendingFont)
         d->label->setFont(*d->pendingFont);
     if (d->textColorSet && isEnabled())
@@ -148,7 +122,7 @@ void DuiPushButton::createIcon()
 {
     Q_D(DuiPushButton);
     d->icon = new DuiImageWidget(this);
-    d->icon->setParent(this);
+    duiSetParent(d->icon, this);
     d->icon->setAcceptHoverEvents(false);
     d->icon->setAcceptedMouseButtons(Qt::NoButton);
     applyIconColouring();

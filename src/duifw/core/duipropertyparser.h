@@ -15,13 +15,24 @@ typedef QVariant (*propertyParser)(const QString &text);
 // receive the text itself, converted at the write.
 DUI_EXPORT QHash<int, propertyParser> *getobjectPropertyCreatorMetaDataCreator();
 
+// Enters `parser` for `typeId`, replacing the parser the id had.
+DUI_EXPORT void duiRegisterPropertyParser(int typeId, propertyParser parser);
+// Removes the entry for `typeId` if it is still `parser`; a parser that replaced it stays.
+DUI_EXPORT void duiUnregisterPropertyParser(int typeId, propertyParser parser);
+
 // Enters a parser into the table for as long as the object lives (one static instance per
-// type); a later registration of the same id replaces the parser.
-class DUI_EXPORT DuiPropertyParserRegister
+// type); a later registration of the same id replaces the parser. Inline, so that its layout
+// is the user's and never part of the library's interface.
+class DuiPropertyParserRegister
 {
 public:
-    DuiPropertyParserRegister(int typeId, propertyParser parser);
-    ~DuiPropertyParserRegister();
+    DuiPropertyParserRegister(int typeId, propertyParser parser)
+        : m_typeId(typeId)
+        , m_parser(parser)
+    {
+        duiRegisterPropertyParser(typeId, parser);
+    }
+    ~DuiPropertyParserRegister() { duiUnregisterPropertyParser(m_typeId, m_parser); }
 
 private:
     Q_DISABLE_COPY(DuiPropertyParserRegister)

@@ -194,19 +194,16 @@ QHash<int, propertyParser> *getobjectPropertyCreatorMetaDataCreator()
     return &table;
 }
 
-DuiPropertyParserRegister::DuiPropertyParserRegister(int typeId, propertyParser parser)
-    : m_typeId(typeId)
-    , m_parser(parser)
+void duiRegisterPropertyParser(int typeId, propertyParser parser)
 {
     getobjectPropertyCreatorMetaDataCreator()->insert(typeId, parser);
 }
 
-DuiPropertyParserRegister::~DuiPropertyParserRegister()
+void duiUnregisterPropertyParser(int typeId, propertyParser parser)
 {
     QHash<int, propertyParser> *table = getobjectPropertyCreatorMetaDataCreator();
-    // Leave a parser that replaced this one in place.
-    if (table->value(m_typeId) == m_parser)
-        table->remove(m_typeId);
+    if (table->value(typeId) == parser)
+        table->remove(typeId);
 }
 
 namespace DuiPropertyText {

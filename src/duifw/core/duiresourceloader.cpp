@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duiresourceloader.h"
+#include "duiresourceloader_p.h"
 #include "duiresourcehandler.h"
 #include "duiresourcehandlers_p.h"
 
@@ -155,22 +156,26 @@ bool DuiAbsoluteHandler::loadRawData(const QString &path, QByteArray &data)
 }
 
 DuiResourceLoader::DuiResourceLoader()
+    : d_data(new DuiResourceLoaderPrivate(this))
 {
-    m_handlers.append(DuiQtHandler::instance());
-    m_handlers.append(DuiDefaultHandler::instance());
-    m_handlers.append(DuiAbsoluteHandler::instance());
+    Q_D(DuiResourceLoader);
+    d->handlers.append(DuiQtHandler::instance());
+    d->handlers.append(DuiDefaultHandler::instance());
+    d->handlers.append(DuiAbsoluteHandler::instance());
 }
 
 DuiResourceLoader::~DuiResourceLoader() = default;
 
 void DuiResourceLoader::installResourceHandler(DuiResourceHandler *handler)
 {
+    Q_D(DuiResourceLoader);
     if (handler)
-        m_handlers.append(handler);
+        d->handlers.append(handler);
 }
 
 QPixmap DuiResourceLoader::loadImage(const QString &path, bool useHandlers)
 {
+    Q_D(DuiResourceLoader);
     QPixmap pixmap;
     if (!useHandlers) {
         const QByteArray data = loadRawData(path);
@@ -178,7 +183,7 @@ QPixmap DuiResourceLoader::loadImage(const QString &path, bool useHandlers)
             pixmap.loadFromData(data);
         return pixmap;
     }
-    for (const QPointer<DuiResourceHandler> &handler : std::as_const(m_handlers)) {
+    for (const QPointer<DuiResourceHandler> &handler : std::as_const(d->handlers)) {
         if (handler && handler->loadImage(path, pixmap))
             return pixmap;
     }
@@ -188,8 +193,9 @@ QPixmap DuiResourceLoader::loadImage(const QString &path, bool useHandlers)
 
 QByteArray DuiResourceLoader::loadRawData(const QString &path)
 {
+    Q_D(DuiResourceLoader);
     QByteArray data;
-    for (const QPointer<DuiResourceHandler> &handler : std::as_const(m_handlers)) {
+    for (const QPointer<DuiResourceHandler> &handler : std::as_const(d->handlers)) {
         if (handler && handler->loadRawData(path, data))
             return data;
     }
@@ -199,7 +205,8 @@ QByteArray DuiResourceLoader::loadRawData(const QString &path)
 
 bool DuiResourceLoader::loadXml(const QString &path, MXXmlDocument &document)
 {
-    for (const QPointer<DuiResourceHandler> &handler : std::as_const(m_handlers)) {
+    Q_D(DuiResourceLoader);
+    for (const QPointer<DuiResourceHandler> &handler : std::as_const(d->handlers)) {
         if (handler && handler->loadXml(path, document))
             return true;
     }

@@ -5,11 +5,11 @@
 #include "duiglobal.h"
 
 #include <QtCore/qbytearray.h>
-#include <QtCore/qlist.h>
-#include <QtCore/qpointer.h>
+#include <QtCore/qscopedpointer.h>
 #include <QtGui/qpixmap.h>
 
 class DuiResourceHandler;
+class DuiResourceLoaderPrivate;
 class MXXmlDocument;
 
 // Resolves resource paths through a chain of handlers: Qt resources (":/..."), paths below the
@@ -31,8 +31,9 @@ public:
     bool loadXml(const QString &path, MXXmlDocument &document);
 
 private:
+    QScopedPointer<DuiResourceLoaderPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiResourceLoader)
     Q_DISABLE_COPY(DuiResourceLoader)
-    QList<QPointer<DuiResourceHandler>> m_handlers;
 };
 
 // The process-wide loader, created on first use and destroyed at exit.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duiwinapi_x11_p.h"
 
-#ifndef Q_OS_WIN
-
 #ifdef DUI_HAVE_XCB
 
 #include "duiwinapi_p.h"
@@ -318,5 +316,3 @@ int duiX11KeyState(int) { return -1; }
 bool duiX11CapsLockOn() { return false; }
 
 #endif // DUI_HAVE_XCB
-
-#endif // Q_OS_WIN

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duiwindef.h"
 
-#ifndef Q_OS_WIN
-
 #include <QtGui/qguiapplication.h>
 #include <QtGui/qscreen.h>
 
@@ -48,5 +46,3 @@ int GetSystemMetrics(int index)
         return 0;
     }
 }
-
-#endif // Q_OS_WIN

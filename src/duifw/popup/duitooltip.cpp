@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "duitooltip.h"
+#include "duitooltip_p.h"
 
 #include "duiwidget.h"
 
 DuiToolTip::DuiToolTip(QObject *parent)
     : QObject(parent)
+    , d_data(new DuiToolTipPrivate(this))
 {
 }
 
@@ -12,21 +14,24 @@ DuiToolTip::~DuiToolTip() = default;
 
 void DuiToolTip::attatchWidget(DuiWidget *targetWidget)
 {
+    Q_D(DuiToolTip);
     if (!targetWidget || targets().contains(targetWidget))
         return;
-    m_targets.append(targetWidget);
+    d->targets.append(targetWidget);
     targetWidget->setAcceptHoverEvents(true);
 }
 
 void DuiToolTip::detachWidget(DuiWidget *targetWidget)
 {
-    m_targets.removeAll(targetWidget);
+    Q_D(DuiToolTip);
+    d->targets.removeAll(targetWidget);
 }
 
 QList<DuiWidget *> DuiToolTip::targets() const
 {
+    Q_D(const DuiToolTip);
     QList<DuiWidget *> live;
-    for (const QPointer<DuiWidget> &target : m_targets) {
+    for (const QPointer<DuiWidget> &target : d->targets) {
         if (target)
             live.append(target);
     }

@@ -6,8 +6,9 @@
 
 #include <QtCore/qlist.h>
 #include <QtCore/qobject.h>
-#include <QtCore/qpointer.h>
+#include <QtCore/qscopedpointer.h>
 
+class DuiToolTipPrivate;
 class DuiWidget;
 
 // A tooltip controller: the widgets attached to it show their tool-tip text as a bubble when the
@@ -27,7 +28,8 @@ public:
     QList<DuiWidget *> targets() const;
 
 private:
-    QList<QPointer<DuiWidget>> m_targets;
+    QScopedPointer<DuiToolTipPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiToolTip)
 };
 
 #endif // DUITOOLTIP_H

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duicolorizeeffectmanager.h"
+#include "duicolorizeeffectmanager_p.h"
 
 #include <QtCore/qcoreapplication.h>
 #include <QtCore/qcoreevent.h>
@@ -8,9 +9,7 @@
 
 DuiColorizeEffectManager::DuiColorizeEffectManager(QObject *parent)
     : QObject(parent)
-    , m_currentColor(0xFF14A0FF)
-    , m_colorizeEventType(QEvent::registerEventType())
-    , m_gradient({0.7, 0.9})
+    , d_data(new DuiColorizeEffectManagerPrivate(this))
 {
 }
 
@@ -18,32 +17,37 @@ DuiColorizeEffectManager::~DuiColorizeEffectManager() = default;
 
 void DuiColorizeEffectManager::setNewColor(QRgb color)
 {
-    if (color == m_currentColor)
+    Q_D(DuiColorizeEffectManager);
+    if (color == d->currentColor)
         return;
-    m_currentColor = color;
+    d->currentColor = color;
     _saveColorValue();
     notifyWindows();
 }
 
 QRgb DuiColorizeEffectManager::currentColor() const
 {
-    return m_currentColor;
+    Q_D(const DuiColorizeEffectManager);
+    return d->currentColor;
 }
 
 int DuiColorizeEffectManager::colorizeEventType() const
 {
-    return m_colorizeEventType;
+    Q_D(const DuiColorizeEffectManager);
+    return d->colorizeEventType;
 }
 
 void DuiColorizeEffectManager::setGradientValue(const QList<double> &values)
 {
-    m_gradient = values;
+    Q_D(DuiColorizeEffectManager);
+    d->gradient = values;
     notifyWindows();
 }
 
 QList<double> DuiColorizeEffectManager::gradientValue() const
 {
-    return m_gradient;
+    Q_D(const DuiColorizeEffectManager);
+    return d->gradient;
 }
 
 void DuiColorizeEffectManager::loadColorizeEffect()
@@ -56,7 +60,8 @@ void DuiColorizeEffectManager::_saveColorValue()
 
 void DuiColorizeEffectManager::notifyWindows() const
 {
+    Q_D(const DuiColorizeEffectManager);
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows)
-        QCoreApplication::postEvent(window, new QEvent(QEvent::Type(m_colorizeEventType)));
+        QCoreApplication::postEvent(window, new QEvent(QEvent::Type(d->colorizeEventType)));
 }

@@ -6,7 +6,10 @@
 
 #include <QtCore/qlist.h>
 #include <QtCore/qobject.h>
+#include <QtCore/qscopedpointer.h>
 #include <QtGui/qrgb.h>
+
+class DuiColorizeEffectManagerPrivate;
 
 // Holds an application's colorize colour and gradient values. Each change posts a plain event of
 // the manager's own type to every top-level widget, for application code to react to.
@@ -32,10 +35,9 @@ private:
     void _saveColorValue();
     void notifyWindows() const;
 
+    QScopedPointer<DuiColorizeEffectManagerPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiColorizeEffectManager)
     Q_DISABLE_COPY(DuiColorizeEffectManager)
-    QRgb m_currentColor;
-    int m_colorizeEventType;
-    QList<double> m_gradient;
 };
 
 #endif // DUICOLORIZEEFFECTMANAGER_H

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duigolbaleffectmgr.h"
+#include "duigolbaleffectmgr_p.h"
 
 #include "duiglobalinstance_p.h"
 
@@ -9,18 +10,23 @@ DuiGlobalInstance<DuiGolbalEffectMgr> s_effectMgr;
 
 } // namespace
 
-DuiGolbalEffectMgr::DuiGolbalEffectMgr() = default;
+DuiGolbalEffectMgr::DuiGolbalEffectMgr()
+    : d_data(new DuiGolbalEffectMgrPrivate(this))
+{
+}
 
 DuiGolbalEffectMgr::~DuiGolbalEffectMgr() = default;
 
 void DuiGolbalEffectMgr::changeGlobalEffect(EffectType type)
 {
-    m_effectType = type;
+    Q_D(DuiGolbalEffectMgr);
+    d->effectType = type;
 }
 
 EffectType DuiGolbalEffectMgr::effectType() const
 {
-    return m_effectType;
+    Q_D(const DuiGolbalEffectMgr);
+    return d->effectType;
 }
 
 DuiGolbalEffectMgr *duiGolbalEffectMgr()

@@ -4,6 +4,8 @@
 
 #include "duiglobal.h"
 
+#include <QtCore/qscopedpointer.h>
+
 // Process-wide choice of how the application wants its interface tinted; the framework stores
 // it and leaves its meaning to the application.
 enum EffectType {
@@ -11,6 +13,8 @@ enum EffectType {
     ColorizeGlobalEffect = 1,
     HslGlobalEffect = 2
 };
+
+class DuiGolbalEffectMgrPrivate;
 
 class DUI_EXPORT DuiGolbalEffectMgr
 {
@@ -22,8 +26,9 @@ public:
     EffectType effectType() const;
 
 private:
+    QScopedPointer<DuiGolbalEffectMgrPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiGolbalEffectMgr)
     Q_DISABLE_COPY(DuiGolbalEffectMgr)
-    EffectType m_effectType = NoGlobalEffect;
 };
 
 // The process-wide instance, created on first call (safe from any thread), destroyed at exit.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duigraphicsdropshadoweffect.h"
+#include "duigraphicsdropshadoweffect_p.h"
 
 #include "duiblur_p.h"
 
@@ -12,47 +13,71 @@ constexpr qreal kMaxGrowth = 256;
 
 DuiGraphicsDropShadowEffect::DuiGraphicsDropShadowEffect(QObject *parent)
     : QGraphicsEffect(parent)
+    , d_data(new DuiGraphicsDropShadowEffectPrivate(this))
 {
 }
 
 DuiGraphicsDropShadowEffect::~DuiGraphicsDropShadowEffect() = default;
 
+QPointF DuiGraphicsDropShadowEffect::offset() const
+{
+    Q_D(const DuiGraphicsDropShadowEffect);
+    return d->offset;
+}
+
+qreal DuiGraphicsDropShadowEffect::blurRadius() const
+{
+    Q_D(const DuiGraphicsDropShadowEffect);
+    return d->blurRadius;
+}
+
+QColor DuiGraphicsDropShadowEffect::color() const
+{
+    Q_D(const DuiGraphicsDropShadowEffect);
+    return d->color;
+}
+
 QRectF DuiGraphicsDropShadowEffect::boundingRectFor(const QRectF &rect) const
 {
-    const qreal grow = qBound(0.0, m_blurRadius, kMaxGrowth);
-    return rect.united(rect.translated(m_offset).adjusted(-grow, -grow, grow, grow));
+    Q_D(const DuiGraphicsDropShadowEffect);
+    const qreal grow = qBound(0.0, d->blurRadius, kMaxGrowth);
+    return rect.united(rect.translated(d->offset).adjusted(-grow, -grow, grow, grow));
 }
 
 void DuiGraphicsDropShadowEffect::setOffset(const QPointF &offset)
 {
-    if (qFuzzyCompare(m_offset.x() + 1, offset.x() + 1) && qFuzzyCompare(m_offset.y() + 1, offset.y() + 1))
+    Q_D(DuiGraphicsDropShadowEffect);
+    if (qFuzzyCompare(d->offset.x() + 1, offset.x() + 1) && qFuzzyCompare(d->offset.y() + 1, offset.y() + 1))
         return;
-    m_offset = offset;
+    d->offset = offset;
     updateBoundingRect();
     Q_EMIT offsetChanged(offset);
 }
 
 void DuiGraphicsDropShadowEffect::setBlurRadius(qreal blurRadius)
 {
-    if (qFuzzyCompare(m_blurRadius + 1, blurRadius + 1))
+    Q_D(DuiGraphicsDropShadowEffect);
+    if (qFuzzyCompare(d->blurRadius + 1, blurRadius + 1))
         return;
-    m_blurRadius = blurRadius;
+    d->blurRadius = blurRadius;
     updateBoundingRect();
     Q_EMIT blurRadiusChanged(blurRadius);
 }
 
 void DuiGraphicsDropShadowEffect::setColor(const QColor &color)
 {
-    if (m_color == color)
+    Q_D(DuiGraphicsDropShadowEffect);
+    if (d->color == color)
         return;
-    m_color = color;
+    d->color = color;
     update();
     Q_EMIT colorChanged(color);
 }
 
 void DuiGraphicsDropShadowEffect::draw(QPainter *painter)
 {
-    if (m_blurRadius <= 0 && m_offset.isNull()) {
+    Q_D(DuiGraphicsDropShadowEffect);
+    if (d->blurRadius <= 0 && d->offset.isNull()) {
         drawSource(painter);
         return;
     }
@@ -66,8 +91,8 @@ void DuiGraphicsDropShadowEffect::draw(QPainter *painter)
     painter->setWorldTransform(QTransform());
     QImage shadow = pixmap.toImage();
     // Bounded before the conversion: a radius beyond int range would not convert.
-    duiBlurAndTint(shadow, int(qMin(m_blurRadius, kMaxGrowth)), m_color);
-    const QPointF deviceOffset = saved.map(m_offset) - saved.map(QPointF(0, 0));
+    duiBlurAndTint(shadow, int(qMin(d->blurRadius, kMaxGrowth)), d->color);
+    const QPointF deviceOffset = saved.map(d->offset) - saved.map(QPointF(0, 0));
     painter->drawImage(QPointF(origin) + deviceOffset, shadow);
     painter->drawPixmap(origin, pixmap);
     painter->setWorldTransform(saved);

@@ -4,8 +4,11 @@
 
 #include "duiglobal.h"
 
+#include <QtCore/qscopedpointer.h>
 #include <QtGui/qcolor.h>
 #include <QtWidgets/qgraphicseffect.h>
+
+class DuiGraphicsDropShadowEffectPrivate;
 
 // A blurred, coloured copy of the source drawn at an offset below it.
 class DUI_EXPORT DuiGraphicsDropShadowEffect : public QGraphicsEffect
@@ -22,18 +25,18 @@ public:
     ~DuiGraphicsDropShadowEffect() override;
 
     QRectF boundingRectFor(const QRectF &rect) const override;
-    QPointF offset() const { return m_offset; }
-    qreal xOffset() const { return m_offset.x(); }
-    qreal yOffset() const { return m_offset.y(); }
-    qreal blurRadius() const { return m_blurRadius; }
-    QColor color() const { return m_color; }
+    QPointF offset() const;
+    qreal xOffset() const { return offset().x(); }
+    qreal yOffset() const { return offset().y(); }
+    qreal blurRadius() const;
+    QColor color() const;
 
 public Q_SLOTS:
     void setOffset(const QPointF &offset);
     void setOffset(qreal dx, qreal dy) { setOffset(QPointF(dx, dy)); }
     void setOffset(qreal d) { setOffset(QPointF(d, d)); }
-    void setXOffset(qreal dx) { setOffset(QPointF(dx, m_offset.y())); }
-    void setYOffset(qreal dy) { setOffset(QPointF(m_offset.x(), dy)); }
+    void setXOffset(qreal dx) { setOffset(QPointF(dx, yOffset())); }
+    void setYOffset(qreal dy) { setOffset(QPointF(xOffset(), dy)); }
     void setBlurRadius(qreal blurRadius);
     void setColor(const QColor &color);
 
@@ -46,9 +49,8 @@ protected:
     void draw(QPainter *painter) override;
 
 private:
-    QColor m_color;
-    QPointF m_offset;
-    double m_blurRadius = 0;
+    QScopedPointer<DuiGraphicsDropShadowEffectPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiGraphicsDropShadowEffect)
 };
 
 #endif // DUIGRAPHICSDROPSHADOWEFFECT_H

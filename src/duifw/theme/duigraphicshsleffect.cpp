@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duigraphicshsleffect.h"
+#include "duigraphicshsleffect_p.h"
 
 #include <QtGui/qimage.h>
 #include <QtGui/qpainter.h>
@@ -41,6 +42,7 @@ QRgb hslToRgb(int h, int s, int lightness, int alpha)
 
 DuiGraphicsHslEffect::DuiGraphicsHslEffect(QObject *parent)
     : QGraphicsEffect(parent)
+    , d_data(new DuiGraphicsHslEffectPrivate(this))
 {
 }
 
@@ -48,21 +50,24 @@ DuiGraphicsHslEffect::~DuiGraphicsHslEffect() = default;
 
 void DuiGraphicsHslEffect::setColor(const QColor &color)
 {
-    if (m_color == color)
+    Q_D(DuiGraphicsHslEffect);
+    if (d->color == color)
         return;
-    m_color = color;
+    d->color = color;
     update();
 }
 
 QColor DuiGraphicsHslEffect::color() const
 {
-    return m_color;
+    Q_D(const DuiGraphicsHslEffect);
+    return d->color;
 }
 
 void DuiGraphicsHslEffect::draw(QPainter *painter)
 {
+    Q_D(DuiGraphicsHslEffect);
     // Until a colour is set there is nothing to tint with.
-    if (!m_color.isValid()) {
+    if (!d->color.isValid()) {
         drawSource(painter);
         return;
     }
@@ -75,9 +80,9 @@ void DuiGraphicsHslEffect::draw(QPainter *painter)
 
     // hslHue() counts degrees; the conversion reads a hue on the 0..255 scale, so the degrees are
     // rescaled to keep the colour's own hue. An achromatic colour has saturation 0 and no hue.
-    const int degrees = m_color.hslHue();
+    const int degrees = d->color.hslHue();
     const int h = degrees < 0 ? 0 : (degrees * 255 + 180) / 360;
-    const int s = m_color.hslSaturation() & 0xFF;
+    const int s = d->color.hslSaturation() & 0xFF;
 
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));

@@ -4,8 +4,11 @@
 
 #include "duiglobal.h"
 
+#include <QtCore/qscopedpointer.h>
 #include <QtGui/qcolor.h>
 #include <QtWidgets/qgraphicseffect.h>
+
+class DuiGraphicsHslEffectPrivate;
 
 // Repaints its source in the hue and saturation of one colour, keeping each pixel's lightness
 // and alpha: a stronger tint than QGraphicsColorizeEffect, which blends with the original.
@@ -23,8 +26,9 @@ protected:
     void draw(QPainter *painter) override;
 
 private:
+    QScopedPointer<DuiGraphicsHslEffectPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiGraphicsHslEffect)
     Q_DISABLE_COPY(DuiGraphicsHslEffect)
-    QColor m_color;
 };
 
 #endif // DUIGRAPHICSHSLEFFECT_H

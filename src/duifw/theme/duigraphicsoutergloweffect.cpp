@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duigraphicsoutergloweffect.h"
+#include "duigraphicsoutergloweffect_p.h"
 
 #include "duiblur_p.h"
 
@@ -10,14 +11,58 @@ constexpr qreal kMaxGlowSize = 1024;
 
 DuiGraphicsOuterGlowEffect::DuiGraphicsOuterGlowEffect(QObject *parent)
     : QGraphicsEffect(parent)
+    , d_data(new DuiGraphicsOuterGlowEffectPrivate(this))
 {
 }
 
 DuiGraphicsOuterGlowEffect::~DuiGraphicsOuterGlowEffect() = default;
 
+qreal DuiGraphicsOuterGlowEffect::size() const
+{
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return d->size;
+}
+
+qreal DuiGraphicsOuterGlowEffect::opacity() const
+{
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return d->opacity;
+}
+
+QColor DuiGraphicsOuterGlowEffect::color() const
+{
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return d->color;
+}
+
+int DuiGraphicsOuterGlowEffect::spread() const
+{
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return d->spread;
+}
+
+int DuiGraphicsOuterGlowEffect::blurRadius() const
+{
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return d->blurRadius;
+}
+
+QPainter::CompositionMode DuiGraphicsOuterGlowEffect::compositionMode() const
+{
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return d->compositionMode;
+}
+
+int DuiGraphicsOuterGlowEffect::alphaByte() const
+{
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return d->alphaByte;
+}
+
 qreal DuiGraphicsOuterGlowEffect::growAmount() const
 {
-    return qBound(0.0, m_size, kMaxGlowSize) * 1.2;
+    Q_D(const DuiGraphicsOuterGlowEffect);
+    return qBound(0.0, d->size, kMaxGlowSize) * 1.2;
 }
 
 QRectF DuiGraphicsOuterGlowEffect::boundingRectFor(const QRectF &rect) const
@@ -28,63 +73,70 @@ QRectF DuiGraphicsOuterGlowEffect::boundingRectFor(const QRectF &rect) const
 
 void DuiGraphicsOuterGlowEffect::setSize(qreal size)
 {
-    if (m_size == size)
+    Q_D(DuiGraphicsOuterGlowEffect);
+    if (d->size == size)
         return;
-    m_size = size;
+    d->size = size;
     updateBoundingRect();
     Q_EMIT sizeChanged(size);
 }
 
 void DuiGraphicsOuterGlowEffect::setColor(const QColor &color)
 {
-    if (m_color == color)
+    Q_D(DuiGraphicsOuterGlowEffect);
+    if (d->color == color)
         return;
-    m_color = color;
+    d->color = color;
     update();
     Q_EMIT colorChanged(color);
 }
 
 void DuiGraphicsOuterGlowEffect::setOpacity(qreal opacity)
 {
-    if (m_opacity == opacity)
+    Q_D(DuiGraphicsOuterGlowEffect);
+    if (d->opacity == opacity)
         return;
-    m_opacity = opacity;
+    d->opacity = opacity;
     // The glow takes 0..255; converting a value beyond int range would be undefined.
-    m_alphaByte = int(qBound(0.0, opacity * 255, 255.0));
+    d->alphaByte = int(qBound(0.0, opacity * 255, 255.0));
     update();
     Q_EMIT opacityChanged(opacity);
 }
 
 void DuiGraphicsOuterGlowEffect::setSpread(int spread)
 {
-    if (m_spread == spread)
+    Q_D(DuiGraphicsOuterGlowEffect);
+    if (d->spread == spread)
         return;
-    m_spread = spread;
+    d->spread = spread;
     update();
     Q_EMIT spreadChanged(spread);
 }
 
 void DuiGraphicsOuterGlowEffect::setBlurRadius(int blurRadius)
 {
-    if (m_blurRadius == blurRadius)
+    Q_D(DuiGraphicsOuterGlowEffect);
+    if (d->blurRadius == blurRadius)
         return;
-    m_blurRadius = blurRadius;
+    d->blurRadius = blurRadius;
     update();
     Q_EMIT blurRadiusChanged(blurRadius);
 }
 
 void DuiGraphicsOuterGlowEffect::setCompositionMode(QPainter::CompositionMode mode)
 {
-    if (m_compositionMode == mode)
+    Q_D(DuiGraphicsOuterGlowEffect);
+    if (d->compositionMode == mode)
         return;
-    m_compositionMode = mode;
+    d->compositionMode = mode;
     update();
     Q_EMIT compositionModeChanged(mode);
 }
 
 void DuiGraphicsOuterGlowEffect::draw(QPainter *painter)
 {
-    if (m_size <= 0) {
+    Q_D(DuiGraphicsOuterGlowEffect);
+    if (d->size <= 0) {
         drawSource(painter);
         return;
     }
@@ -97,10 +149,10 @@ void DuiGraphicsOuterGlowEffect::draw(QPainter *painter)
     const QTransform savedTransform = painter->worldTransform();
     const QPainter::CompositionMode savedMode = painter->compositionMode();
     painter->setWorldTransform(QTransform());
-    QImage glow = duiMakeGlow(pixmap.toImage(), m_color.rgb(), int(qMin(m_size, kMaxGlowSize)), m_spread, m_alphaByte);
-    if (m_blurRadius != 0)
-        duiBlurAndTint(glow, m_blurRadius, m_color);
-    painter->setCompositionMode(m_compositionMode);
+    QImage glow = duiMakeGlow(pixmap.toImage(), d->color.rgb(), int(qMin(d->size, kMaxGlowSize)), d->spread, d->alphaByte);
+    if (d->blurRadius != 0)
+        duiBlurAndTint(glow, d->blurRadius, d->color);
+    painter->setCompositionMode(d->compositionMode);
     painter->drawImage(origin, glow);
     painter->setCompositionMode(savedMode);
     painter->drawPixmap(origin, pixmap);

@@ -4,9 +4,12 @@
 
 #include "duiglobal.h"
 
+#include <QtCore/qscopedpointer.h>
 #include <QtGui/qcolor.h>
 #include <QtGui/qpainter.h>
 #include <QtWidgets/qgraphicseffect.h>
+
+class DuiGraphicsOuterGlowEffectPrivate;
 
 // A coloured halo around the source's opaque pixels whose opacity falls off with the distance,
 // optionally blurred. Labels use it as their text shadow.
@@ -26,14 +29,14 @@ public:
 
     QRectF boundingRectFor(const QRectF &rect) const override;
 
-    qreal size() const { return m_size; }
-    qreal opacity() const { return m_opacity; }
-    QColor color() const { return m_color; }
-    int spread() const { return m_spread; }
-    int blurRadius() const { return m_blurRadius; }
-    QPainter::CompositionMode compositionMode() const { return m_compositionMode; }
+    qreal size() const;
+    qreal opacity() const;
+    QColor color() const;
+    int spread() const;
+    int blurRadius() const;
+    QPainter::CompositionMode compositionMode() const;
     // The opacity as a byte, opacity * 255 truncated.
-    int alphaByte() const { return m_alphaByte; }
+    int alphaByte() const;
 
 public Q_SLOTS:
     void setSize(qreal size);
@@ -56,13 +59,8 @@ protected:
     qreal growAmount() const;
 
 private:
-    QColor m_color;
-    double m_size = 0;
-    double m_opacity = 1.0;
-    int m_alphaByte = 255;
-    int m_spread = 0;
-    int m_blurRadius = 0;
-    QPainter::CompositionMode m_compositionMode = QPainter::CompositionMode_SourceOver;
+    QScopedPointer<DuiGraphicsOuterGlowEffectPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiGraphicsOuterGlowEffect)
 };
 
 #endif // DUIGRAPHICSOUTERGLOWEFFECT_H

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duitextoutlineeffect.h"
+#include "duitextoutlineeffect_p.h"
 
 #include <QtGui/qpainter.h>
 
@@ -9,10 +10,13 @@
 namespace {
 // Outlines wider than this are drawn as this wide; the outline image grows with the square of it.
 constexpr int kMaxOutline = 256;
+// The 3 x 3 smoothing weights, in percent of each neighbour's alpha, row by row.
+constexpr int kSmoothKernel[9] = {6, 8, 6, 8, 44, 8, 6, 8, 6};
 } // namespace
 
 DuiTextOutlineEffect::DuiTextOutlineEffect(QObject *parent)
     : QGraphicsEffect(parent)
+    , d_data(new DuiTextOutlineEffectPrivate(this))
 {
 }
 
@@ -20,23 +24,45 @@ DuiTextOutlineEffect::~DuiTextOutlineEffect() = default;
 
 void DuiTextOutlineEffect::setColor(const QColor &color)
 {
-    m_color = color;
+    Q_D(DuiTextOutlineEffect);
+    d->color = color;
 }
 
 void DuiTextOutlineEffect::setSize(int size)
 {
-    m_size = size;
+    Q_D(DuiTextOutlineEffect);
+    d->size = size;
     updateBoundingRect();
 }
 
 void DuiTextOutlineEffect::setSmooth(bool smooth)
 {
-    m_smooth = smooth;
+    Q_D(DuiTextOutlineEffect);
+    d->smooth = smooth;
+}
+
+QColor DuiTextOutlineEffect::color() const
+{
+    Q_D(const DuiTextOutlineEffect);
+    return d->color;
+}
+
+int DuiTextOutlineEffect::size() const
+{
+    Q_D(const DuiTextOutlineEffect);
+    return d->size;
+}
+
+bool DuiTextOutlineEffect::smooth() const
+{
+    Q_D(const DuiTextOutlineEffect);
+    return d->smooth;
 }
 
 int DuiTextOutlineEffect::effectiveSize() const
 {
-    return std::clamp(m_size, 0, kMaxOutline);
+    Q_D(const DuiTextOutlineEffect);
+    return std::clamp(d->size, 0, kMaxOutline);
 }
 
 QRectF DuiTextOutlineEffect::boundingRectFor(const QRectF &rect) const
@@ -47,6 +73,7 @@ QRectF DuiTextOutlineEffect::boundingRectFor(const QRectF &rect) const
 
 QImage DuiTextOutlineEffect::makeOutline(const QImage &image) const
 {
+    Q_D(const DuiTextOutlineEffect);
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
     const int size = effectiveSize();
     const int span = 2 * size + 1;
@@ -71,7 +98,7 @@ QImage DuiTextOutlineEffect::makeOutline(const QImage &image) const
             at(x + 1, y + 1) = at(x + 1, y) + rowSum;
         }
     }
-    const QRgb colour = m_color.rgb() & 0x00FFFFFFu;
+    const QRgb colour = d->color.rgb() & 0x00FFFFFFu;
     for (int y = 0; y < height; ++y) {
         auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
         // Source pixels (sx, sy) with sx <= x <= sx + 2*size cover x.
@@ -92,9 +119,10 @@ QImage DuiTextOutlineEffect::makeOutline(const QImage &image) const
 
 QImage DuiTextOutlineEffect::makeSmooth(const QImage &image) const
 {
+    Q_D(const DuiTextOutlineEffect);
     QImage out = image.convertToFormat(QImage::Format_ARGB32);
     const QImage source = out.copy();
-    const QRgb colour = m_color.rgb() & 0x00FFFFFFu;
+    const QRgb colour = d->color.rgb() & 0x00FFFFFFu;
     for (int y = 1; y < source.height() - 1; ++y) {
         auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 1; x < source.width() - 1; ++x) {
@@ -102,7 +130,7 @@ QImage DuiTextOutlineEffect::makeSmooth(const QImage &image) const
             for (int dy = -1; dy <= 1; ++dy) {
                 const auto *row = reinterpret_cast<const QRgb *>(source.constScanLine(y + dy));
                 for (int dx = -1; dx <= 1; ++dx)
-                    alpha += qAlpha(row[x + dx]) * m_kernel[(dy + 1) * 3 + dx + 1] / 100;
+                    alpha += qAlpha(row[x + dx]) * kSmoothKernel[(dy + 1) * 3 + dx + 1] / 100;
             }
             dst[x] = colour | (QRgb(std::min(alpha, 255)) << 24);
         }
@@ -112,12 +140,13 @@ QImage DuiTextOutlineEffect::makeSmooth(const QImage &image) const
 
 void DuiTextOutlineEffect::draw(QPainter *painter)
 {
+    Q_D(DuiTextOutlineEffect);
     QPoint origin;
     const QPixmap pixmap = sourcePixmap(Qt::DeviceCoordinates, &origin, QGraphicsEffect::PadToEffectiveBoundingRect);
     if (pixmap.isNull())
         return;
     QImage outline = makeOutline(pixmap.toImage());
-    if (m_smooth)
+    if (d->smooth)
         outline = makeSmooth(outline);
     // The pixmap is in device coordinates, so it is drawn without the world transform.
     const QTransform saved = painter->worldTransform();

@@ -4,8 +4,11 @@
 
 #include "duiglobal.h"
 
+#include <QtCore/qscopedpointer.h>
 #include <QtGui/qcolor.h>
 #include <QtWidgets/qgraphicseffect.h>
+
+class DuiTextOutlineEffectPrivate;
 
 // A solid outline grown `size` pixels around the source, optionally smoothed. The bounding
 // rectangle grows by the size, so the outline is never cut off.
@@ -20,9 +23,9 @@ public:
     void setSize(int size);
     void setSmooth(bool smooth);
 
-    QColor color() const { return m_color; }
-    int size() const { return m_size; }
-    bool smooth() const { return m_smooth; }
+    QColor color() const;
+    int size() const;
+    bool smooth() const;
 
     QRectF boundingRectFor(const QRectF &rect) const override;
 
@@ -36,10 +39,8 @@ protected:
 private:
     int effectiveSize() const;
 
-    QColor m_color = QColor(255, 255, 255, 255);
-    int m_kernel[9] = {6, 8, 6, 8, 44, 8, 6, 8, 6};
-    int m_size = 1;
-    bool m_smooth = false;
+    QScopedPointer<DuiTextOutlineEffectPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiTextOutlineEffect)
 };
 
 #endif // DUITEXTOUTLINEEFFECT_H

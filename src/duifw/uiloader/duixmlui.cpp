@@ -4,6 +4,7 @@
 #include "duiframewindow.h"
 
 #include "duifontfiles_p.h"
+#include "duiparent_p.h"
 #include "duipropertyparsers_p.h"
 #include "duiresourceloader.h"
 #include "duityperegister.h"
@@ -373,7 +374,7 @@ void DuiXmlUI::buildElement(DuiWidget *parent, const MXXmlElement *element)
         return;
     }
 
-    child->setParent(parent);
+    duiSetParent(child, parent);
     // Joining the layout first lets attributes such as itemSpacing and alignment find it.
     parent->addItem(child);
     if (frame)

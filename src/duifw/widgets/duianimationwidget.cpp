@@ -1,27 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "duianimationwidget.h"
+#include "duianimationwidget_p.h"
 
 #include "duiimagewidget_p.h"
 #include "duiresourceloader.h"
-#include "duiwidget_p.h"
 
 #include <QtCore/qbuffer.h>
 #include <QtGui/qmovie.h>
 #include <QtWidgets/qgraphicsitem.h>
 
 DUI_REGISTER_WIDGET(DuiAnimationWidget)
-
-class DuiAnimationWidgetPrivate : public DuiWidgetPrivate
-{
-public:
-    bool playLoop = true;
-    QGraphicsPixmapItem *pixmapItem = nullptr;
-    QMovie *movie = nullptr;
-    QColor borderColor;
-    QByteArray data;
-    QBuffer buffer;
-    QSizeF imageScaleSize = QSizeF(-1, -1);
-};
 
 DuiAnimationWidget::DuiAnimationWidget(QGraphicsItem *parent)
     : DuiWidget(*new DuiAnimationWidgetPrivate, parent)

@@ -1,29 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "duiframeitemex.h"
+#include "duiframeitemex_p.h"
 
 #include "duiframeitem.h"
-#include "duiwidget_p.h"
+#include "duiparent_p.h"
 
 #include <QtWidgets/qgraphicssceneevent.h>
 
 DUI_REGISTER_WIDGET(DuiFrameItemEx)
-
-class DuiFrameItemExPrivate : public DuiWidgetPrivate
-{
-public:
-    DuiFrameItem *frameItem = nullptr;
-    bool acceptClick = false;
-    bool acceptHover = false;
-    bool acceptDoubleClick = false;
-    bool acceptRightClick = false;
-};
 
 DuiFrameItemEx::DuiFrameItemEx(QGraphicsItem *parent)
     : DuiWidget(*new DuiFrameItemExPrivate, parent)
 {
     Q_D(DuiFrameItemEx);
     d->frameItem = new DuiFrameItem(this);
-    d->frameItem->setParent(this);
+    duiSetParent(d->frameItem, this);
     DuiWidget::setColorizePolicy(ColorableFlag);
 }
 

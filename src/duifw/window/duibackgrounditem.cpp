@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "duibackgrounditem.h"
+#include "duibackgrounditem_p.h"
 
 #include "duiframeitemdrawer.h"
 #include "duilogging_p.h"
@@ -10,8 +11,10 @@
 
 DuiBackgroundItem::DuiBackgroundItem(QObject *parent)
     : QObject(parent)
-    , m_shadowPixmap(DuiTheme::getImage(QStringLiteral(":/theme/common/shadow.png"), true))
+    , d_data(new DuiBackgroundItemPrivate(this))
 {
+    Q_D(DuiBackgroundItem);
+    d->shadowPixmap = DuiTheme::getImage(QStringLiteral(":/theme/common/shadow.png"), true);
     setGradientType(2);
 }
 
@@ -19,22 +22,25 @@ DuiBackgroundItem::~DuiBackgroundItem() = default;
 
 void DuiBackgroundItem::setBackgroundImage(const QString &path)
 {
-    m_backgroundImage = path;
+    Q_D(DuiBackgroundItem);
+    d->backgroundImage = path;
 }
 
 QString DuiBackgroundItem::backgroundImage() const
 {
-    return m_backgroundImage;
+    Q_D(const DuiBackgroundItem);
+    return d->backgroundImage;
 }
 
 void DuiBackgroundItem::setDecorationImage(const QString &path)
 {
+    Q_D(DuiBackgroundItem);
     QImage image = DuiTheme::getImage(path, true).toImage();
     if (image.isNull()) {
         qCWarning(lcDuiWindow) << "decoration picture" << path << "cannot be loaded";
         return;
     }
-    m_decorationColor = QColor::fromRgba(dominantColor(image));
+    d->decorationColor = QColor::fromRgba(dominantColor(image));
     if (!image.hasAlphaChannel() || image.depth() != 32)
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     {
@@ -43,52 +49,59 @@ void DuiBackgroundItem::setDecorationImage(const QString &path)
         DuiTheme::drawNinePiecesBoarder(&painter, image.rect(),
                                         DuiTheme::getImage(QStringLiteral(":/theme/common/decorate_fadeout.png"), true));
     }
-    m_decoration = image;
+    d->decoration = image;
 }
 
 bool DuiBackgroundItem::hasDecorationImage() const
 {
-    return !m_decoration.isNull();
+    Q_D(const DuiBackgroundItem);
+    return !d->decoration.isNull();
 }
 
 QColor DuiBackgroundItem::decorationColor() const
 {
-    return m_decorationColor;
+    Q_D(const DuiBackgroundItem);
+    return d->decorationColor;
 }
 
 void DuiBackgroundItem::setGradientType(int type)
 {
+    Q_D(DuiBackgroundItem);
     static const char *const masks[] = {":/theme/common/mask_mainframe.png", ":/theme/common/mask_thicktitle.png",
                                         ":/theme/common/mask_dialog.png", ":/theme/common/mask_popup.png"};
-    m_maskPixmap = (type >= 0 && type < 4) ? DuiTheme::getImage(QLatin1String(masks[type]), true) : QPixmap();
+    d->maskPixmap = (type >= 0 && type < 4) ? DuiTheme::getImage(QLatin1String(masks[type]), true) : QPixmap();
 }
 
 QPixmap DuiBackgroundItem::maskPixmap() const
 {
-    return m_maskPixmap;
+    Q_D(const DuiBackgroundItem);
+    return d->maskPixmap;
 }
 
 void DuiBackgroundItem::setShowBorderShadow(bool show)
 {
-    m_showBorderShadow = show;
+    Q_D(DuiBackgroundItem);
+    d->showBorderShadow = show;
 }
 
 bool DuiBackgroundItem::showBorderShadow() const
 {
-    return m_showBorderShadow;
+    Q_D(const DuiBackgroundItem);
+    return d->showBorderShadow;
 }
 
 void DuiBackgroundItem::paint(QPainter *painter, const QRect &rect) const
 {
-    if (!m_backgroundImage.isEmpty()) {
-        DuiFrameItemDrawer(m_backgroundImage, DuiFrameItemDrawer::NinePieces).draw(rect, painter);
+    Q_D(const DuiBackgroundItem);
+    if (!d->backgroundImage.isEmpty()) {
+        DuiFrameItemDrawer(d->backgroundImage, DuiFrameItemDrawer::NinePieces).draw(rect, painter);
         return;
     }
     QColor fill;
     QPixmap picture;
-    if (!m_decoration.isNull()) {
-        fill = m_decorationColor;
-        picture = QPixmap::fromImage(m_decoration);
+    if (!d->decoration.isNull()) {
+        fill = d->decorationColor;
+        picture = QPixmap::fromImage(d->decoration);
     } else {
         fill = DuiTheme::decorationBackgroundColor();
         picture = DuiTheme::decorationImage();
@@ -100,8 +113,8 @@ void DuiBackgroundItem::paint(QPainter *painter, const QRect &rect) const
         else
             painter->drawPixmap(QPoint(0, 0), picture);
     }
-    if (!m_maskPixmap.isNull())
-        DuiTheme::drawNinePiecesBoarder(painter, rect, m_maskPixmap);
-    if (m_showBorderShadow)
-        DuiTheme::drawNinePiecesBoarder(painter, rect, m_shadowPixmap);
+    if (!d->maskPixmap.isNull())
+        DuiTheme::drawNinePiecesBoarder(painter, rect, d->maskPixmap);
+    if (d->showBorderShadow)
+        DuiTheme::drawNinePiecesBoarder(painter, rect, d->shadowPixmap);
 }

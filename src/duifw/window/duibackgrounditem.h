@@ -6,10 +6,11 @@
 #include "duitheme.h"
 
 #include <QtCore/qobject.h>
+#include <QtCore/qscopedpointer.h>
 #include <QtGui/qcolor.h>
-#include <QtGui/qimage.h>
 #include <QtGui/qpixmap.h>
 
+class DuiBackgroundItemPrivate;
 class QPainter;
 
 // What a frame window paints behind its scene: a background image, or the theme's (or the
@@ -37,12 +38,8 @@ public:
     void paint(QPainter *painter, const QRect &rect) const;
 
 private:
-    QString m_backgroundImage;
-    QPixmap m_shadowPixmap;
-    QPixmap m_maskPixmap;
-    QImage m_decoration;
-    QColor m_decorationColor;
-    bool m_showBorderShadow = true;
+    QScopedPointer<DuiBackgroundItemPrivate> d_data;
+    Q_DECLARE_PRIVATE_D(d_data, DuiBackgroundItem)
 };
 
 #endif // DUIBACKGROUNDITEM_H

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "duidialog.h"
+#include "duidialog_p.h"
 
-#include "duiframewindow_p.h"
 #include "duirootitem.h"
 
 #include <QtCore/qeventloop.h>
@@ -15,18 +15,6 @@
 
 const DuiFrameTypeRegister DuiDialog::s_registerDuiDialog(getframeCreateFuncPointerDataHeader(), "DuiDialog",
                                                           &DuiDialog::dynamicCreateObjectDuiDialog);
-
-class DuiDialogPrivate : public DuiFrameWindowPrivate
-{
-public:
-    int result = -1;
-    QTimeLine effectTimeLine{1000};
-    QEventLoop *eventLoop = nullptr;
-    bool acceptEnter = true;
-    bool acceptEscape = true;
-    int offsetX = 0;
-    int offsetY = 0;
-};
 
 namespace {
 

@@ -15,6 +15,7 @@
 
 #ifndef Q_OS_WIN
 #include "duinonclienthelper_p.h"
+#include "duiparent_p.h"
 #endif
 
 #include <QtCore/qeasingcurve.h>
@@ -88,13 +89,13 @@ void DuiFrameWindow::setupScene()
     d->background = new DuiBackgroundItem(this);
 
     d->titlebar = new DuiTitlebar(d->rootItem);
-    d->titlebar->setParent(d->rootItem);
+    duiSetParent(d->titlebar, d->rootItem);
     d->titlebar->setWindowId(this);
     d->titlebar->setZValue(1);
     connect(d->titlebar, &DuiTitlebar::buttonClicked, this, &DuiFrameWindow::onTitleButtonClicked);
 
     auto *content = new DuiSpacerItem(d->rootItem);
-    content->setParent(d->rootItem);
+    duiSetParent(content, d->rootItem);
     content->setDragPolicy(DuiWidget::DragWindow);
     content->setLayout(DuiWidget::VBox);
     d->rootWidget = content;

@@ -3,7 +3,7 @@
 #include "duisyscommandrequest_p.h"
 
 DuiSysCommandRequest::DuiSysCommandRequest(DuiTitlebar::titlebarClick type)
-    : d_data(new DuiSysCommandRequestPrivate(type))
+    : d_data(new DuiSysCommandRequestPrivate(this, type))
 {
 }
 

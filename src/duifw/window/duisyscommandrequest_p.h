@@ -6,12 +6,16 @@
 
 class DuiSysCommandRequestPrivate
 {
+    Q_DECLARE_PUBLIC(DuiSysCommandRequest)
 public:
-    explicit DuiSysCommandRequestPrivate(DuiTitlebar::titlebarClick t)
-        : type(t)
+    DuiSysCommandRequestPrivate(DuiSysCommandRequest *q, DuiTitlebar::titlebarClick t)
+        : q_ptr(q)
+        , type(t)
     {
     }
+    virtual ~DuiSysCommandRequestPrivate() = default;
 
+    DuiSysCommandRequest *q_ptr;
     DuiTitlebar::titlebarClick type;
     bool accepted = true;
 };

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "duititlebar.h"
+#include "duititlebar_p.h"
 
 #include "duiframeitemdrawer.h"
+#include "duiparent_p.h"
 #include "duipushbutton.h"
 #include "duitooltip.h"
-#include "duiwidget_p.h"
 #include "duiwinapi.h"
 
 #include <QtCore/qpointer.h>
@@ -14,29 +15,12 @@
 #include <QtWidgets/qgraphicssceneevent.h>
 #include <QtWidgets/qwidget.h>
 
-class DuiTitlebarPrivate : public DuiWidgetPrivate
-{
-public:
-    QGraphicsTextItem *titleItem = nullptr;
-    DuiPushButton *minimize = nullptr;
-    DuiPushButton *maximize = nullptr;
-    DuiPushButton *restore = nullptr;
-    DuiPushButton *close = nullptr;
-    // Owned by whoever added it, who may delete it at any time.
-    QPointer<DuiWidget> extra;
-    bool maximized = false;
-    bool hasMinimizeButton = true;
-    bool hasMaximizeButton = true;
-    DuiToolTip toolTip;
-    QPointer<QWidget> window;
-};
-
 namespace {
 
 DuiPushButton *makeButton(DuiTitlebar *bar, const char *name, const char *image, qreal width, const QString &tip)
 {
     auto *button = new DuiPushButton(bar, DuiFrameItemDrawer::NinePieces);
-    button->setParent(bar);
+    duiSetParent(button, bar);
     button->setObjectName(QLatin1String(name));
     const QString base = QStringLiteral(":/theme/duifw/%1_").arg(QLatin1String(image));
     button->setImage(base + QStringLiteral("normal.png"), base + QStringLiteral("hover.png"),
@@ -169,8 +153,7 @@ void DuiTitlebar::addItemAtEnd(DuiWidget *widget)
     if (!widget)
         return;
     d->extra = widget;
-    widget->setParent(this);
-    widget->setParentItem(this);
+    duiSetParent(widget, this);
     d->toolTip.attatchWidget(widget);
     reLayout(size());
 }
