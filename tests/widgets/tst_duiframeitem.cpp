@@ -6,6 +6,7 @@
 #include <duityperegister.h>
 
 #include <QtCore/qloggingcategory.h>
+#include <QtCore/qregularexpression.h>
 #include <QtCore/qtemporarydir.h>
 #include <QtTest/qsignalspy.h>
 #include <QtTest/qtest.h>
@@ -150,6 +151,12 @@ void tst_DuiFrameItem::checkedFallsBackToPressed()
 
 void tst_DuiFrameItem::gradientFiles()
 {
+    // A gradient file is no image: setting one reports nothing missing.
+    QLoggingCategory::setFilterRules(QStringLiteral("dui.resource.warning=true"));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("missing resource image")));
+    DuiFrameItem fromPath(QStringLiteral(":/theme/duifw/tab_selected.xml"), DuiFrameItemDrawer::NinePieces);
+    initTestCase();
+
     DuiFrameItem item;
     item.resize(10, 1000); // tall, so that row 0 sits at the first stop
     item.setImage(QStringLiteral(":/theme/duifw/tab_normal.xml"), QString(), QStringLiteral(":/theme/duifw/tab_pressdown.xml"),

@@ -16,6 +16,18 @@ DUI_REGISTER_WIDGET(DuiFrameItem)
 
 namespace {
 
+bool isGradientPath(const QString &path)
+{
+    return path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+}
+
+// A gradient file has no pixels: it is not asked for as an image, which would only report it
+// missing.
+QPixmap framePixmap(const QString &path)
+{
+    return isGradientPath(path) ? QPixmap() : DuiTheme::getImage(path, true);
+}
+
 // The largest offscreen layer the base colour is composed in; beyond it the layer is skipped
 // rather than allocating gigabytes for an absurd item size.
 constexpr qint64 kMaxLayerPixels = 16 * 1024 * 1024;
@@ -75,7 +87,7 @@ DuiFrameItem::DuiFrameItem(DuiFrameItemPrivate &dd, const QString &imagePath, Du
 {
     init();
     dd.paths[DuiFrameItemPrivate::Normal] = imagePath;
-    dd.pixmaps[DuiFrameItemPrivate::Normal] = DuiTheme::getImage(imagePath, true);
+    dd.pixmaps[DuiFrameItemPrivate::Normal] = framePixmap(imagePath);
     dd.frameType = type;
 }
 
@@ -91,8 +103,8 @@ void DuiFrameItem::setImage(const QString &normal)
 {
     Q_D(DuiFrameItem);
     d->paths[DuiFrameItemPrivate::Normal] = normal;
-    d->pixmaps[DuiFrameItemPrivate::Normal] = DuiTheme::getImage(normal, true);
-    if (normal.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
+    d->pixmaps[DuiFrameItemPrivate::Normal] = framePixmap(normal);
+    if (isGradientPath(normal))
         d->drawStyle = LinearGradientDrawStyle;
     _updateGradientBrushes();
     update();
@@ -107,8 +119,8 @@ void DuiFrameItem::setImage(const QString &normal, const QString &hover, const Q
     bool gradient = false;
     for (int i = 0; i < DuiFrameItemPrivate::SlotCount; ++i) {
         d->paths[i] = paths[i];
-        d->pixmaps[i] = DuiTheme::getImage(paths[i], true);
-        gradient = gradient || paths[i].endsWith(QLatin1String(".xml"), Qt::CaseInsensitive);
+        d->pixmaps[i] = framePixmap(paths[i]);
+        gradient = gradient || isGradientPath(paths[i]);
     }
     if (gradient)
         d->drawStyle = LinearGradientDrawStyle;
