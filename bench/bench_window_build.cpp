@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Time from DuiXmlUI::createFromFile to the first painted frame, for the gallery window and for
-// a generated window of 1,000 controls, against building the same trees in C++ in the same run.
+// a generated window of 1,000 controls, against building the same trees in C++ in the same run,
+// and against Qt's own UI loader building the same 1,000 controls as QWidgets from a .ui file:
+// the time of each phase (build, show and layout, first paint) and the resident memory of the
+// shown window, each kind measured in a process of its own.
 
 #include "benchutil.h"
 #include "previewer.h"
@@ -16,11 +19,19 @@
 #include <duitheme.h>
 #include <duixmlui.h>
 
+#include <QtCore/qbuffer.h>
+#include <QtCore/qelapsedtimer.h>
+#include <QtCore/qfile.h>
+#include <QtCore/qprocess.h>
 #include <QtGui/qimage.h>
+#include <QtUiTools/quiloader.h>
 #include <QtWidgets/qapplication.h>
+#include <QtWidgets/qwidget.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,7 +49,7 @@ public:
 };
 
 // Shows the window, paints its first frame and closes it.
-void firstFrame(DuiFrameWindow *window)
+void firstFrame(QWidget *window)
 {
     window->show();
     QCoreApplication::processEvents();
@@ -46,6 +57,51 @@ void firstFrame(DuiFrameWindow *window)
     if (frame.isNull())
         std::fprintf(stderr, "no frame painted\n");
     delete window;
+}
+
+// Milliseconds of the three phases from a description to the first painted frame.
+struct Phases
+{
+    double build = 0;
+    double show = 0;
+    double paint = 0;
+    double total() const { return build + show + paint; }
+};
+
+template <typename Build>
+Phases timePhases(Build build, bool keep = false, QWidget **kept = nullptr)
+{
+    Phases phases;
+    QElapsedTimer timer;
+    timer.start();
+    QWidget *window = build();
+    phases.build = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    window->show();
+    QCoreApplication::processEvents();
+    phases.show = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    const QImage frame = window->grab().toImage();
+    phases.paint = timer.nsecsElapsed() / 1e6;
+    if (frame.isNull())
+        std::fprintf(stderr, "no frame painted\n");
+    if (keep)
+        *kept = window;
+    else
+        delete window;
+    return phases;
+}
+
+// The median run (by total) of `rounds` runs after one warm-up.
+template <typename Build>
+Phases medianPhases(int rounds, Build build)
+{
+    timePhases(build);
+    std::vector<Phases> runs;
+    for (int i = 0; i < rounds; ++i)
+        runs.push_back(timePhases(build));
+    std::sort(runs.begin(), runs.end(), [](const Phases &a, const Phases &b) { return a.total() < b.total(); });
+    return runs[runs.size() / 2];
 }
 
 std::string generatedXml()
@@ -74,6 +130,103 @@ std::string generatedXml()
     }
     xml += "</DuiWidget></DuiFrameWindow></xmlui>";
     return xml;
+}
+
+// The same 1,000 controls as a Qt Designer file of plain QWidgets, for QUiLoader.
+QByteArray generatedUi()
+{
+    QByteArray ui = "<ui version=\"4.0\"><class>Form</class><widget class=\"QWidget\" name=\"Form\">"
+                    "<property name=\"geometry\"><rect><x>0</x><y>0</y><width>1200</width><height>1000</height></rect></property>"
+                    "<property name=\"windowTitle\"><string>1,000 controls</string></property>"
+                    "<layout class=\"QVBoxLayout\" name=\"column\"><property name=\"spacing\"><number>2</number></property>";
+    auto fixed = [](int w, int h) {
+        return QByteArray("<property name=\"minimumSize\"><size><width>") + QByteArray::number(w) + "</width><height>" + QByteArray::number(h)
+            + "</height></size></property><property name=\"maximumSize\"><size><width>" + QByteArray::number(w) + "</width><height>"
+            + QByteArray::number(h) + "</height></size></property>";
+    };
+    int n = 0;
+    for (int r = 0; r < kRows; ++r) {
+        ui += "<item><layout class=\"QHBoxLayout\" name=\"row" + QByteArray::number(r) + "\"><property name=\"spacing\"><number>4</number></property>";
+        for (int c = 0; c < kPerRow; ++c) {
+            const QByteArray name = "w" + QByteArray::number(n++);
+            switch (c % 4) {
+            case 0:
+                ui += "<item><widget class=\"QLabel\" name=\"" + name + "\"><property name=\"text\"><string>Label</string></property>" + fixed(50, 18) + "</widget></item>";
+                break;
+            case 1:
+                ui += "<item><widget class=\"QPushButton\" name=\"" + name + "\"><property name=\"text\"><string>Go</string></property>" + fixed(50, 18) + "</widget></item>";
+                break;
+            case 2:
+                ui += "<item><widget class=\"QCheckBox\" name=\"" + name + "\"><property name=\"text\"><string>Tick</string></property>" + fixed(60, 18) + "</widget></item>";
+                break;
+            default:
+                ui += "<item><widget class=\"QLineEdit\" name=\"" + name + "\"><property name=\"text\"><string>edit</string></property>" + fixed(60, 18) + "</widget></item>";
+                break;
+            }
+        }
+        ui += "</layout></item>";
+    }
+    ui += "</layout></widget><resources/><connections/></ui>";
+    return ui;
+}
+
+QWidget *loadUi(const QByteArray &ui)
+{
+    QUiLoader loader;
+    QBuffer buffer;
+    buffer.setData(ui);
+    buffer.open(QIODevice::ReadOnly);
+    QWidget *widget = loader.load(&buffer);
+    if (!widget)
+        std::fprintf(stderr, "QUiLoader: %s\n", qPrintable(loader.errorString()));
+    return widget;
+}
+
+// Resident set size of this process in kilobytes.
+double residentKb()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * 4 : 0;
+}
+
+// Child mode: builds one kind of window, shows and paints it, and prints how much the resident
+// size grew (kilobytes) from the started application to the shown window: the window with
+// everything it made the process load (fonts, styles, skin images).
+int measureMemory(const QByteArray &kind)
+{
+    const std::string xml = generatedXml();
+    const QByteArray ui = generatedUi();
+    QWidget *window = nullptr;
+    const double before = residentKb();
+    timePhases([&]() -> QWidget * {
+        if (kind == "duifw")
+            return DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr));
+        return loadUi(ui);
+    }, true, &window);
+    QCoreApplication::processEvents();
+    const double after = residentKb();
+    std::printf("%.0f\n", after - before);
+    delete window;
+    return 0;
+}
+
+double memoryOf(const char *program, const char *kind)
+{
+    QProcess child;
+    child.start(QString::fromLocal8Bit(program), {QStringLiteral("--memory"), QLatin1String(kind)});
+    if (!child.waitForFinished(120000))
+        return 0;
+    return child.readAllStandardOutput().trimmed().toDouble();
+}
+
+void reportPhases(const char *what, const Phases &ours, const char *baselineName, const Phases &theirs)
+{
+    bench::report(what, ours.total() * 1e6, baselineName, theirs.total() * 1e6);
+    std::printf("  build %.1f, show and layout %.1f, first paint %.1f ms   against   build %.1f, show and layout %.1f, first paint %.1f ms\n",
+                ours.build, ours.show, ours.paint, theirs.build, theirs.show, theirs.paint);
 }
 
 DuiFrameWindow *generatedInCode()
@@ -245,8 +398,14 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     DuiTheme::setColorTheme(0);
     QCoreApplication::processEvents();
+    if (argc == 3 && qstrcmp(argv[1], "--memory") == 0)
+        return measureMemory(argv[2]);
 
     const QString galleryFile = QStringLiteral(DUI_GALLERY_XML);
+    // The previewer finds the gallery's pages (xmlPath="controls.xml") next to its file.
+    PreviewOptions options;
+    options.file = galleryFile;
+    const Previewer previewer(options);
     const double galleryXml = bench::medianNs(7, [&] { firstFrame(Previewer::build(galleryFile, nullptr)); });
     const double galleryCode = bench::medianNs(7, [&] { firstFrame(galleryInCode()); });
     bench::report("gallery: XML file to first frame", galleryXml, "the same window in C++", galleryCode);
@@ -255,5 +414,15 @@ int main(int argc, char **argv)
     const double manyXml = bench::medianNs(5, [&] { firstFrame(DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr))); });
     const double manyCode = bench::medianNs(5, [&] { firstFrame(generatedInCode()); });
     bench::report("1,000 controls: XML to first frame", manyXml, "the same window in C++", manyCode);
+
+    const QByteArray ui = generatedUi();
+    const Phases oursPhases = medianPhases(7, [&] { return DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr)); });
+    const Phases uiPhases = medianPhases(7, [&] { return loadUi(ui); });
+    reportPhases("1,000 controls: XML to first frame", oursPhases, "QUiLoader, the same .ui", uiPhases);
+
+    const double oursKb = memoryOf(argv[0], "duifw");
+    const double uiKb = memoryOf(argv[0], "uiloader");
+    std::printf("%-48s %9.1f MB   %-32s %9.1f MB   ratio %.2f\n", "1,000 controls shown: resident memory", oursKb / 1024,
+                "QUiLoader, the same .ui", uiKb / 1024, uiKb > 0 ? oursKb / uiKb : 0.0);
     return 0;
 }

@@ -9,7 +9,7 @@ build_dir=${DUIFW_BUILD_DIR:-$here/build}
 
 # The one list of Debian packages the project needs.
 packages=(cmake ninja-build g++ qt6-base-dev libpugixml-dev
-          libxkbcommon-dev xvfb xauth libxtst6 dbus-daemon fonts-dejavu-core fonts-wqy-microhei ccache)
+          qt6-tools-dev libqt6opengl6-dev libxkbcommon-dev xvfb xauth libxtst6 dbus-daemon fonts-dejavu-core fonts-wqy-microhei ccache)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -175,11 +175,39 @@ QVariant integerFromText(const QString &text, QString *problem)
     return QVariant::fromValue(T(0));
 }
 
+// A text of at most nine digits with an optional sign and nothing else, as most sizes are
+// written; read here because QString::toDouble costs twenty times more.
+bool plainInteger(const QString &text, double *value)
+{
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < size && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    if (i == size || size - i > 9)
+        return false;
+    int v = 0;
+    for (; i < size; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        v = v * 10 + (c - u'0');
+    }
+    *value = negative ? -double(v) : double(v);
+    return true;
+}
+
 template <typename T>
 QVariant realFromText(const QString &text, QString *problem)
 {
     bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
+    double v = 0;
+    if (plainInteger(text, &v))
+        ok = true;
+    else
+        v = text.trimmed().toDouble(&ok);
     if (ok && std::isfinite(v) && (std::is_same_v<T, double> || std::abs(v) <= double(std::numeric_limits<T>::max())))
         return QVariant::fromValue(T(v));
     *problem = QStringLiteral("not a number in range; 0 used");

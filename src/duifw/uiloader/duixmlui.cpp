@@ -46,7 +46,7 @@ public:
 
 QString elementName(const MXXmlElement *element)
 {
-    return QString::fromStdWString(element->tag());
+    return QString::fromUtf8(element->tagUtf8());
 }
 
 void reportLoadFailure(const MXXmlDocument &document)
@@ -95,24 +95,41 @@ QString parsedValueProblem(int typeId, const QString &text, const QVariant &valu
     }
 }
 
+// The property an attribute name sets on a class: meta-object -> attribute name -> property index
+// (-1: none). Found once per class and name, as a class's properties never change.
+int propertyIndex(const QMetaObject *meta, const char *name)
+{
+    thread_local QHash<const QMetaObject *, QHash<QByteArray, int>> cache;
+    QHash<QByteArray, int> &indexes = cache[meta];
+    const QByteArray key = QByteArray::fromRawData(name, qstrlen(name));
+    const auto found = indexes.constFind(key);
+    if (found != indexes.constEnd())
+        return found.value();
+    // Property names are Latin-1: an attribute name outside it matches none.
+    const QByteArray latin1 = QString::fromUtf8(key).toLatin1();
+    const int index = meta->indexOfProperty(latin1.constData());
+    indexes.insert(QByteArray(name), index);
+    return index;
+}
+
 void applyAttributes(QObject *object, const MXXmlElement *element)
 {
     const QMetaObject *meta = object->metaObject();
     const int count = element->attributeCount();
     for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromStdWString(element->attributeName(i));
-        if (name.isEmpty())
+        const char *rawName = element->attributeNameUtf8(i);
+        if (!*rawName)
             continue;
-        const QByteArray latin1 = name.toLatin1();
-        const int index = meta->indexOfProperty(latin1.constData());
+        const int index = propertyIndex(meta, rawName);
         if (index < 0) {
             if (DuiXmlReport::enabled())
                 DuiXmlReport::report(Diag::Warning, Diag::UnknownAttribute, element,
-                                     QStringLiteral("%1 has no property %2; attribute skipped").arg(className(object), DuiXmlReport::quoted(name)));
+                                     QStringLiteral("%1 has no property %2; attribute skipped")
+                                         .arg(className(object), DuiXmlReport::quoted(QString::fromUtf8(rawName))));
             continue;
         }
         const QMetaProperty property = meta->property(index);
-        const QString text = QString::fromStdWString(element->attribute(i));
+        const QString text = QString::fromUtf8(element->attributeUtf8(i));
         QString problem;
         const QVariant value = DuiPropertyText::valueFromText(property, text, &problem);
         const bool written = property.write(object, value);
@@ -121,7 +138,7 @@ void applyAttributes(QObject *object, const MXXmlElement *element)
         if (!written) {
             DuiXmlReport::report(Diag::Warning, Diag::RejectedValue, element,
                                  QStringLiteral("%1.%2 (%3) refused %4%5")
-                                     .arg(className(object), name, QLatin1String(property.typeName()), DuiXmlReport::quoted(text),
+                                     .arg(className(object), QLatin1String(property.name()), QLatin1String(property.typeName()), DuiXmlReport::quoted(text),
                                           property.isWritable() ? QString() : QStringLiteral(": read-only")));
             continue;
         }
@@ -129,7 +146,7 @@ void applyAttributes(QObject *object, const MXXmlElement *element)
             problem = parsedValueProblem(property.metaType().id(), text, value);
         if (!problem.isEmpty())
             DuiXmlReport::report(Diag::Warning, Diag::RejectedValue, element,
-                                 QStringLiteral("%1.%2: %3 is %4").arg(className(object), name, DuiXmlReport::quoted(text), problem));
+                                 QStringLiteral("%1.%2: %3 is %4").arg(className(object), QLatin1String(property.name()), DuiXmlReport::quoted(text), problem));
     }
 }
 
@@ -159,7 +176,7 @@ QVariantMap attributeMap(const MXXmlElement *element)
     QVariantMap map;
     const int count = element->attributeCount();
     for (int i = 0; i < count; ++i)
-        map.insert(QString::fromStdWString(element->attributeName(i)), QString::fromStdWString(element->attribute(i)));
+        map.insert(QString::fromUtf8(element->attributeNameUtf8(i)), QString::fromUtf8(element->attributeUtf8(i)));
     return map;
 }
 

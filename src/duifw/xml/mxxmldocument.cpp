@@ -259,6 +259,27 @@ std::wstring MXXmlElement::attribute(int index) const
     return toWide(d->attributes[size_t(index)].value());
 }
 
+const char *MXXmlElement::tagUtf8() const
+{
+    return d->node.name();
+}
+
+const char *MXXmlElement::attributeNameUtf8(int index) const
+{
+    d->listAttributes();
+    if (index < 0 || size_t(index) >= d->attributes.size())
+        return "";
+    return d->attributes[size_t(index)].name();
+}
+
+const char *MXXmlElement::attributeUtf8(int index) const
+{
+    d->listAttributes();
+    if (index < 0 || size_t(index) >= d->attributes.size())
+        return "";
+    return d->attributes[size_t(index)].value();
+}
+
 std::wstring MXXmlElement::attribute(const std::wstring &name) const
 {
     const QByteArray key = toUtf8(name);

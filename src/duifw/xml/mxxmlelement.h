@@ -30,6 +30,12 @@ public:
     // The index-th child element, or null when out of range.
     const MXXmlElement *child(int index) const;
 
+    // The same texts as the document holds them, in UTF-8, valid while the document lives: the
+    // cheap form for readers that convert each text once (an index out of range gives "").
+    const char *tagUtf8() const;
+    const char *attributeNameUtf8(int index) const;
+    const char *attributeUtf8(int index) const;
+
     // 1-based line of the element's start tag in the parsed text, 0 when unknown.
     int line() const;
 
