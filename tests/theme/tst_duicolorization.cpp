@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <duicolorizeeffect_p.h>
 #include <duicolorizeeffectmanager.h>
 #include <duicolorizeevent.h>
 #include <duicolorizepass_p.h>
@@ -20,6 +21,7 @@
 #include <QtWidgets/qwidget.h>
 
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -114,6 +116,8 @@ private slots:
     void recolouringRules_data();
     void recolouringRules();
     void effectIsReusedOrReplaced();
+    void tintMatchesQtsColorize_data();
+    void tintMatchesQtsColorize();
     void followParentShowsParentTint();
     void themeColorWidget();
     void passReachesWindowsThroughTheEventLoop();
@@ -432,6 +436,79 @@ void tst_DuiColorization::globalEffectManager()
     QCOMPARE(duiGolbalEffectMgr()->effectType(), HslGlobalEffect);
     mgr->changeGlobalEffect(NoGlobalEffect);
     QCOMPARE(mgr->effectType(), NoGlobalEffect);
+}
+
+
+// The framework's tint is its own pass over the pixels; it must paint what Qt's colorize effect
+// paints, to within one level per channel, for pixmap items and for items drawn in device
+// coordinates under a view transform alike.
+void tst_DuiColorization::tintMatchesQtsColorize_data()
+{
+    QTest::addColumn<bool>("pixmapItem");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("pixmap, blue") << true << 1.0 << QColor(40, 90, 200);
+    QTest::newRow("pixmap, white") << true << 1.0 << QColor(Qt::white);
+    QTest::newRow("pixmap, black") << true << 1.0 << QColor(Qt::black);
+    QTest::newRow("drawn, orange") << false << 1.0 << QColor(230, 120, 20);
+    QTest::newRow("drawn and scaled, green") << false << 1.5 << QColor(30, 160, 60);
+}
+
+void tst_DuiColorization::tintMatchesQtsColorize()
+{
+    QFETCH(bool, pixmapItem);
+    QFETCH(qreal, scale);
+    QFETCH(QColor, color);
+    std::mt19937 random(7);
+    QImage source(37, 23, QImage::Format_ARGB32);
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) {
+            const int a = random() % 3 == 0 ? 255 : int(random() % 256);
+            source.setPixel(x, y, qRgba(int(random() % 256), int(random() % 256), int(random() % 256), a));
+        }
+    }
+    auto render = [&](QGraphicsEffect *effect) {
+        QGraphicsScene scene;
+        QGraphicsItem *item = nullptr;
+        if (pixmapItem) {
+            item = scene.addPixmap(QPixmap::fromImage(source));
+        } else {
+            QLinearGradient gradient(0, 0, 37, 23);
+            gradient.setColorAt(0, QColor(255, 0, 0, 40));
+            gradient.setColorAt(0.5, QColor(20, 200, 90));
+            gradient.setColorAt(1, QColor(90, 40, 250, 180));
+            item = scene.addRect(0, 0, 37, 23, QPen(Qt::NoPen), gradient);
+        }
+        item->setGraphicsEffect(effect);
+        QImage image(QSize(60, 40), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        scene.render(&painter, QRectF(0, 0, 40, 26), QRectF(0, 0, 40, 26));
+        return image;
+    };
+    auto *ours = new DuiColorizeEffect;
+    ours->setColor(color);
+    auto *qts = new QGraphicsColorizeEffect;
+    qts->setColor(color);
+    const QImage a = render(ours);
+    const QImage b = render(qts);
+    int worst = 0;
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb *pa = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const QRgb *pb = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const int d = qMax(qMax(qAbs(qRed(pa[x]) - qRed(pb[x])), qAbs(qGreen(pa[x]) - qGreen(pb[x]))),
+                               qMax(qAbs(qBlue(pa[x]) - qBlue(pb[x])), qAbs(qAlpha(pa[x]) - qAlpha(pb[x]))));
+            worst = qMax(worst, d);
+            different += d != 0;
+        }
+    }
+    QVERIFY2(worst <= 1, qPrintable(QStringLiteral("a channel differs by %1").arg(worst)));
+    QVERIFY2(different * 100 <= a.width() * a.height(), qPrintable(QStringLiteral("%1 pixels differ").arg(different)));
+    // And the tint is really there: not the untinted source.
+    QVERIFY(a != render(nullptr));
 }
 
 QTEST_MAIN(tst_DuiColorization)

@@ -9,7 +9,10 @@
 #include "mxutility.h"
 #include "mxxmldocument.h"
 
+#include <QtCore/qcache.h>
+#include <QtCore/qcoreapplication.h>
 #include <QtCore/qdir.h>
+#include <QtCore/qmutex.h>
 #include <QtCore/qfile.h>
 #include <QtCore/qfileinfo.h>
 #include <QtCore/qregularexpression.h>
@@ -62,6 +65,18 @@ bool isAbsolute(const QString &path)
     return !QDir::isRelativePath(path);
 }
 
+// Decoded compiled-in images, emptied when the application object goes, while pixmaps may still
+// be freed.
+QCache<QString, QPixmap> &decodedResourceImages()
+{
+    static auto *cache = [] {
+        auto *c = new QCache<QString, QPixmap>(32 * 1024);
+        qAddPostRoutine([] { decodedResourceImages().clear(); });
+        return c;
+    }();
+    return *cache;
+}
+
 // The handlers live for the whole process; the loader only holds guarded pointers to them.
 template <typename Handler>
 Handler *handlerInstance()
@@ -88,9 +103,25 @@ bool DuiQtHandler::loadImage(const QString &path, QPixmap &pixmap)
 {
     if (!path.startsWith(QLatin1Char(':')))
         return false;
+    // Compiled-in images do not change while the program runs, and every control of a kind asks
+    // for the same few: each is decoded once and shared (at most 32 MB of them are kept). A
+    // missing one is not remembered, so a resource registered later is found.
+    static QMutex mutex;
+    static QCache<QString, QPixmap> &decoded = decodedResourceImages();
+    {
+        const QMutexLocker locker(&mutex);
+        if (const QPixmap *cached = decoded.object(path)) {
+            pixmap = *cached;
+            return true;
+        }
+    }
     // A resource image is settled here even when it is missing: no other handler reads ":" paths.
-    if (!pixmap.load(path))
+    if (!pixmap.load(path)) {
         qCWarning(lcDuiResource) << "missing resource image" << path;
+        return true;
+    }
+    const QMutexLocker locker(&mutex);
+    decoded.insert(path, new QPixmap(pixmap), int(qMin<qint64>(pixmap.width() * qint64(pixmap.height()) * pixmap.depth() / 8192 + 1, 32 * 1024)));
     return true;
 }
 

@@ -95,21 +95,23 @@ QString parsedValueProblem(int typeId, const QString &text, const QVariant &valu
     }
 }
 
-// The property an attribute name sets on a class: meta-object -> attribute name -> property index
-// (-1: none). Found once per class and name, as a class's properties never change.
-int propertyIndex(const QMetaObject *meta, const char *name)
+// The property an attribute name sets on a class: meta-object -> attribute name -> property (not
+// valid: none). Found once per class and name, as a class's properties never change; the
+// QMetaProperty itself is kept because making one resolves its enumeration by name.
+QMetaProperty propertyNamed(const QMetaObject *meta, const char *name)
 {
-    thread_local QHash<const QMetaObject *, QHash<QByteArray, int>> cache;
-    QHash<QByteArray, int> &indexes = cache[meta];
+    thread_local QHash<const QMetaObject *, QHash<QByteArray, QMetaProperty>> cache;
+    QHash<QByteArray, QMetaProperty> &properties = cache[meta];
     const QByteArray key = QByteArray::fromRawData(name, qstrlen(name));
-    const auto found = indexes.constFind(key);
-    if (found != indexes.constEnd())
+    const auto found = properties.constFind(key);
+    if (found != properties.constEnd())
         return found.value();
     // Property names are Latin-1: an attribute name outside it matches none.
     const QByteArray latin1 = QString::fromUtf8(key).toLatin1();
     const int index = meta->indexOfProperty(latin1.constData());
-    indexes.insert(QByteArray(name), index);
-    return index;
+    const QMetaProperty property = index < 0 ? QMetaProperty() : meta->property(index);
+    properties.insert(QByteArray(name), property);
+    return property;
 }
 
 void applyAttributes(QObject *object, const MXXmlElement *element)
@@ -120,15 +122,14 @@ void applyAttributes(QObject *object, const MXXmlElement *element)
         const char *rawName = element->attributeNameUtf8(i);
         if (!*rawName)
             continue;
-        const int index = propertyIndex(meta, rawName);
-        if (index < 0) {
+        const QMetaProperty property = propertyNamed(meta, rawName);
+        if (!property.isValid()) {
             if (DuiXmlReport::enabled())
                 DuiXmlReport::report(Diag::Warning, Diag::UnknownAttribute, element,
                                      QStringLiteral("%1 has no property %2; attribute skipped")
                                          .arg(className(object), DuiXmlReport::quoted(QString::fromUtf8(rawName))));
             continue;
         }
-        const QMetaProperty property = meta->property(index);
         const QString text = QString::fromUtf8(element->attributeUtf8(i));
         QString problem;
         const QVariant value = DuiPropertyText::valueFromText(property, text, &problem);
