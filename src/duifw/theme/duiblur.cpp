@@ -31,15 +31,19 @@ struct BytePlane
 {
     BytePlane(int rowCount, int columnCount)
         : rows(rowCount)
-        , stride(roundUp(columnCount, kGroup))
+        , columns(roundUp(columnCount, kGroup))
+        // A row length that is a multiple of a large power of two would put a column's bytes in
+        // a few cache sets only; one more cache line avoids that.
+        , stride(columns >= 1024 && columns % 512 == 0 ? columns + 64 : columns)
         , bytes(size_t(roundUp(rowCount, kGroup)) * size_t(stride))
     {
     }
     uint8_t *row(int y) { return bytes.data() + size_t(y) * size_t(stride); }
     const uint8_t *row(int y) const { return bytes.data() + size_t(y) * size_t(stride); }
 
-    int rows;   // rows that hold the picture
-    int stride; // bytes per row
+    int rows;    // rows that hold the picture
+    int columns; // bytes per row that hold the picture and its padding to whole groups
+    int stride;  // bytes from one row to the next
     std::vector<uint8_t> bytes;
 };
 
@@ -248,8 +252,8 @@ void blurAlphaRows(const QImage &image, BytePlane &plane, int s, int t, uint8_t 
 // Blurs every column of the plane, in blocks of kBlock columns.
 void blurColumns(BytePlane &plane, int s, int t, uint8_t *first, uint8_t *second)
 {
-    for (int x0 = 0; x0 < plane.stride; x0 += kBlock)
-        blurBlock(plane.row(0) + x0, size_t(plane.stride), plane.rows, std::min(kBlockGroups, (plane.stride - x0) / kGroup), s, t,
+    for (int x0 = 0; x0 < plane.columns; x0 += kBlock)
+        blurBlock(plane.row(0) + x0, size_t(plane.stride), plane.rows, std::min(kBlockGroups, (plane.columns - x0) / kGroup), s, t,
                   first, second);
 }
 

@@ -80,6 +80,9 @@ void DuiFrameWindow::setupScene()
     setFrameShape(QFrame::NoFrame);
 
     d->scene = new QGraphicsScene(this);
+    // A window's items are laid out and moved together, and a repaint walks them in order anyway:
+    // a spatial index would be rebuilt after every layout pass for nothing.
+    d->scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     setScene(d->scene);
 
     d->rootItem = new DuiRootItem;
