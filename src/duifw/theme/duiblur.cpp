@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -17,124 +19,149 @@
 
 namespace {
 
-// Byte planes keep their row length and their allocated row count at multiples of 16, so the
-// vector code always works on whole 16-byte groups and the transposition on whole 16 x 16 tiles.
-// What lands in the padding is never read back into the picture.
+// The blur works on 16 columns at a time (one vector of bytes), transposes 16 x 16 tiles and
+// keeps its buffers' rows and row counts at multiples of 16. What lands in that padding is never
+// read back into the picture.
 constexpr int kGroup = 16;
+// Columns go through the box steps this many groups at a time, so that a block's intermediate
+// results stay in cache however tall the image.
+constexpr int kBlockGroups = 4;
+constexpr int kBlock = kBlockGroups * kGroup;
 
 constexpr int roundUp(int v, int to)
 {
     return (v + to - 1) / to * to;
 }
 
-struct BytePlane
+// An uninitialised buffer (every byte the blur reads it writes first); null when memory is short.
+template <typename T>
+std::unique_ptr<T[]> buffer(size_t count)
 {
-    BytePlane(int rowCount, int columnCount)
-        : rows(rowCount)
-        , columns(roundUp(columnCount, kGroup))
-        // A row length that is a multiple of a large power of two would put a column's bytes in
-        // a few cache sets only; one more cache line avoids that.
-        , stride(columns >= 1024 && columns % 512 == 0 ? columns + 64 : columns)
-        , bytes(size_t(roundUp(rowCount, kGroup)) * size_t(stride))
-    {
-    }
-    uint8_t *row(int y) { return bytes.data() + size_t(y) * size_t(stride); }
-    const uint8_t *row(int y) const { return bytes.data() + size_t(y) * size_t(stride); }
+    return std::unique_ptr<T[]>(new (std::nothrow) T[count]);
+}
 
-    int rows;    // rows that hold the picture
-    int columns; // bytes per row that hold the picture and its padding to whole groups
-    int stride;  // bytes from one row to the next
-    std::vector<uint8_t> bytes;
-};
+#if defined(__SSE2__)
+// Sixteen values as two vectors of 16-bit lanes, and back.
+inline void load16(const uint8_t *p, __m128i &low, __m128i &high)
+{
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    low = _mm_unpacklo_epi8(v, _mm_setzero_si128());
+    high = _mm_unpackhi_epi8(v, _mm_setzero_si128());
+}
+
+inline void load16(const uint16_t *p, __m128i &low, __m128i &high)
+{
+    low = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    high = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + 8));
+}
+
+inline void store16(uint8_t *p, __m128i low, __m128i high)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(p), _mm_packus_epi16(low, high));
+}
+
+inline void store16(uint16_t *p, __m128i low, __m128i high)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(p), low);
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(p + 8), high);
+}
+#endif
 
 // One box step down `Groups` x 16 columns: out row i is the mean of in rows i-above..i+below,
 // rows beyond either end repeating the first or the last. Fixed point with a 15-bit weight,
-// rounded down; the window holds at least two rows, so twice the weight fits 16 bits and the
-// high half of a 16-bit product is the 15-bit shift.
-template <int Groups>
-void boxStepDown(const uint8_t *in, size_t inStride, uint8_t *out, size_t outStride, int rows, int above, int below)
+// rounded down. Values between the steps stay in 16 bits to save packing and unpacking; they
+// never exceed 255. Strides count elements.
+template <int Groups, typename In, typename Out>
+void boxStepDown(const In *in, size_t inStride, Out *out, size_t outStride, int rows, int above, int below)
 {
     const int m = above + 1 + below;
     const unsigned weight = ((1u << 15) + unsigned(m) - 1) / unsigned(m);
     auto inRow = [&](int i) { return in + size_t(std::clamp(i, 0, rows - 1)) * inStride; };
 #if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128();
+    // The window holds two rows or more, so twice the weight fits 16 bits and the high half of
+    // the 16-bit product is the 15-bit shift. Sums reach 255 x 129: unsigned 16-bit lanes.
     const __m128i weight2 = _mm_set1_epi16(short(uint16_t(weight * 2)));
-    // Sums reach 255 x 129 at most: they fit unsigned 16-bit lanes.
     __m128i low[Groups], high[Groups];
     for (int g = 0; g < Groups; ++g)
-        low[g] = high[g] = zero;
+        low[g] = high[g] = _mm_setzero_si128();
     for (int j = -above; j <= below; ++j) {
-        const uint8_t *r = inRow(j);
+        const In *r = inRow(j);
         for (int g = 0; g < Groups; ++g) {
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(r + g * kGroup));
-            low[g] = _mm_add_epi16(low[g], _mm_unpacklo_epi8(v, zero));
-            high[g] = _mm_add_epi16(high[g], _mm_unpackhi_epi8(v, zero));
+            __m128i l, h;
+            load16(r + g * kGroup, l, h);
+            low[g] = _mm_add_epi16(low[g], l);
+            high[g] = _mm_add_epi16(high[g], h);
         }
     }
     for (int i = 0; i < rows; ++i) {
-        uint8_t *o = out + size_t(i) * outStride;
-        const uint8_t *add = inRow(i + below + 1);
-        const uint8_t *sub = inRow(i - above);
+        Out *o = out + size_t(i) * outStride;
+        const In *add = inRow(i + below + 1);
+        const In *sub = inRow(i - above);
         for (int g = 0; g < Groups; ++g) {
-            const __m128i mean = _mm_packus_epi16(_mm_mulhi_epu16(low[g], weight2), _mm_mulhi_epu16(high[g], weight2));
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(o + g * kGroup), mean);
-            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(add + g * kGroup));
-            const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i *>(sub + g * kGroup));
-            low[g] = _mm_sub_epi16(_mm_add_epi16(low[g], _mm_unpacklo_epi8(a, zero)), _mm_unpacklo_epi8(s, zero));
-            high[g] = _mm_sub_epi16(_mm_add_epi16(high[g], _mm_unpackhi_epi8(a, zero)), _mm_unpackhi_epi8(s, zero));
+            store16(o + g * kGroup, _mm_mulhi_epu16(low[g], weight2), _mm_mulhi_epu16(high[g], weight2));
+            __m128i al, ah, sl, sh;
+            load16(add + g * kGroup, al, ah);
+            load16(sub + g * kGroup, sl, sh);
+            low[g] = _mm_sub_epi16(_mm_add_epi16(low[g], al), sl);
+            high[g] = _mm_sub_epi16(_mm_add_epi16(high[g], ah), sh);
         }
     }
 #else
     constexpr int kColumns = Groups * kGroup;
     uint32_t sum[kColumns] = {};
     for (int j = -above; j <= below; ++j) {
-        const uint8_t *r = inRow(j);
+        const In *r = inRow(j);
         for (int c = 0; c < kColumns; ++c)
             sum[c] += r[c];
     }
     for (int i = 0; i < rows; ++i) {
-        uint8_t *o = out + size_t(i) * outStride;
-        const uint8_t *add = inRow(i + below + 1);
-        const uint8_t *sub = inRow(i - above);
+        Out *o = out + size_t(i) * outStride;
+        const In *add = inRow(i + below + 1);
+        const In *sub = inRow(i - above);
         for (int c = 0; c < kColumns; ++c) {
-            o[c] = uint8_t(std::min(255u, (sum[c] * weight) >> 15));
+            o[c] = Out(std::min(255u, (sum[c] * weight) >> 15));
             sum[c] += unsigned(add[c]) - unsigned(sub[c]);
         }
     }
 #endif
 }
 
-// Blocks of columns go through the box steps this many groups at a time, so that a block's
-// intermediate results stay in cache however tall the plane.
-constexpr int kBlockGroups = 4;
-constexpr int kBlock = kBlockGroups * kGroup;
+// Scratch space for the box steps: two buffers of 16-bit values, rows x kBlock each.
+struct Scratch
+{
+    explicit Scratch(int rows)
+        : first(buffer<uint16_t>(size_t(rows) * kBlock))
+        , second(buffer<uint16_t>(size_t(rows) * kBlock))
+    {
+    }
+    std::unique_ptr<uint16_t[]> first, second;
+};
 
 template <int Groups>
-void blurBlockOf(uint8_t *data, size_t stride, int rows, int s, int t, uint8_t *first, uint8_t *second)
+void blurBlockOf(const uint8_t *in, size_t inStride, uint8_t *out, size_t outStride, int rows, int s, int t, Scratch &scratch)
 {
     constexpr size_t kWidth = Groups * kGroup;
-    boxStepDown<Groups>(data, stride, first, kWidth, rows, t, s);
-    boxStepDown<Groups>(first, kWidth, second, kWidth, rows, s, t);
-    boxStepDown<Groups>(second, kWidth, data, stride, rows, s, s);
+    boxStepDown<Groups>(in, inStride, scratch.first.get(), kWidth, rows, t, s);
+    boxStepDown<Groups>(scratch.first.get(), kWidth, scratch.second.get(), kWidth, rows, s, t);
+    boxStepDown<Groups>(scratch.second.get(), kWidth, out, outStride, rows, s, s);
 }
 
-// The three box steps, in place, down `groups` x 16 columns from `data`; `first` and `second`
-// hold rows x kBlock bytes each.
-void blurBlock(uint8_t *data, size_t stride, int rows, int groups, int s, int t, uint8_t *first, uint8_t *second)
+// The three box steps down `groups` x 16 columns of `in` into `out` (which may be `in`).
+void blurBlock(const uint8_t *in, size_t inStride, uint8_t *out, size_t outStride, int rows, int groups, int s, int t,
+               Scratch &scratch)
 {
     switch (groups) {
     case 1:
-        blurBlockOf<1>(data, stride, rows, s, t, first, second);
+        blurBlockOf<1>(in, inStride, out, outStride, rows, s, t, scratch);
         break;
     case 2:
-        blurBlockOf<2>(data, stride, rows, s, t, first, second);
+        blurBlockOf<2>(in, inStride, out, outStride, rows, s, t, scratch);
         break;
     case 3:
-        blurBlockOf<3>(data, stride, rows, s, t, first, second);
+        blurBlockOf<3>(in, inStride, out, outStride, rows, s, t, scratch);
         break;
     default:
-        blurBlockOf<kBlockGroups>(data, stride, rows, s, t, first, second);
+        blurBlockOf<kBlockGroups>(in, inStride, out, outStride, rows, s, t, scratch);
         break;
     }
 }
@@ -142,7 +169,7 @@ void blurBlock(uint8_t *data, size_t stride, int rows, int groups, int s, int t,
 #if defined(__SSE2__)
 // Transposes a 16 x 16 byte tile held one row per register: four rounds of interleaving, each
 // doubling the width of the units that are in place.
-void transpose16(__m128i *a)
+inline void transpose16(__m128i *a)
 {
     __m128i b[16];
     for (int i = 0; i < 8; ++i) {
@@ -168,11 +195,9 @@ void transpose16(__m128i *a)
         a[2 * i + 1] = _mm_unpackhi_epi64(b[i], b[8 + i]);
     }
 }
-#endif
 
 // The alpha bytes of `count` (at most 16) pixels, zeros after them.
-#if defined(__SSE2__)
-__m128i alphaOf(const QRgb *src, int count)
+inline __m128i alphaOf(const QRgb *src, int count)
 {
     if (count == kGroup) {
         const auto *p = reinterpret_cast<const __m128i *>(src);
@@ -189,16 +214,33 @@ __m128i alphaOf(const QRgb *src, int count)
 }
 #endif
 
-// The alpha of the image's pixels [x0, x0 + 16) x [y0, y0 + 16), turned on its side: row i of
-// `out` holds column x0 + i. Pixels outside the image read as 0.
-void alphaTileOnItsSide(const QImage &image, int x0, int y0, uint8_t *out, size_t outStride)
+// Pixel rows of an ARGB32 image, read without detaching it.
+struct PixelRows
 {
-    const int rows = std::min(kGroup, image.height() - y0);
-    const int columns = std::min(kGroup, image.width() - x0);
+    explicit PixelRows(const QImage &image)
+        : bits(image.constBits())
+        , bytesPerLine(size_t(image.bytesPerLine()))
+        , width(image.width())
+        , height(image.height())
+    {
+    }
+    const QRgb *row(int y) const { return reinterpret_cast<const QRgb *>(bits + size_t(y) * bytesPerLine); }
+
+    const uchar *bits;
+    size_t bytesPerLine;
+    int width, height;
+};
+
+// The alpha of pixels [x0, x0 + 16) x [y0, y0 + 16), turned on its side: row i of `out` holds
+// column x0 + i. Pixels outside the image read as 0.
+void alphaTileOnItsSide(const PixelRows &image, int x0, int y0, uint8_t *out, size_t outStride)
+{
+    const int rows = std::min(kGroup, image.height - y0);
+    const int columns = std::min(kGroup, image.width - x0);
 #if defined(__SSE2__)
     __m128i tile[kGroup];
     for (int j = 0; j < kGroup; ++j)
-        tile[j] = j < rows ? alphaOf(reinterpret_cast<const QRgb *>(image.constScanLine(y0 + j)) + x0, columns) : _mm_setzero_si128();
+        tile[j] = j < rows ? alphaOf(image.row(y0 + j) + x0, columns) : _mm_setzero_si128();
     transpose16(tile);
     for (int i = 0; i < kGroup; ++i)
         _mm_storeu_si128(reinterpret_cast<__m128i *>(out + size_t(i) * outStride), tile[i]);
@@ -206,7 +248,7 @@ void alphaTileOnItsSide(const QImage &image, int x0, int y0, uint8_t *out, size_
     for (int i = 0; i < kGroup; ++i)
         std::fill(out + size_t(i) * outStride, out + size_t(i) * outStride + kGroup, uint8_t(0));
     for (int j = 0; j < rows; ++j) {
-        const auto *src = reinterpret_cast<const QRgb *>(image.constScanLine(y0 + j)) + x0;
+        const QRgb *src = image.row(y0 + j) + x0;
         for (int i = 0; i < columns; ++i)
             out[size_t(i) * outStride + size_t(j)] = uint8_t(qAlpha(src[i]));
     }
@@ -230,31 +272,44 @@ void transposeTile(const uint8_t *in, size_t inStride, uint8_t *out, size_t outS
 #endif
 }
 
-// The image's alpha blurred along the rows, kBlock rows at a time: each strip is turned on its
-// side into a buffer that stays in cache, blurred down its columns and turned back into `plane`.
-void blurAlphaRows(const QImage &image, BytePlane &plane, int s, int t, uint8_t *first, uint8_t *second)
+// The image's alpha blurred along its rows into `plane` (roundUp(height, 16) rows of `stride`
+// bytes), kBlock rows at a time: each strip is turned on its side into a buffer that stays in
+// cache, blurred down its columns and turned back.
+void blurAlphaRows(const PixelRows &image, uint8_t *plane, size_t stride, int s, int t, uint8_t *strip, Scratch &scratch)
 {
-    const int width = image.width();
-    const int height = image.height();
-    BytePlane strip(width, kBlock);
-    for (int y0 = 0; y0 < height; y0 += kBlock) {
-        const int groups = std::min(kBlockGroups, roundUp(height - y0, kGroup) / kGroup);
+    for (int y0 = 0; y0 < image.height; y0 += kBlock) {
+        const int groups = std::min(kBlockGroups, roundUp(image.height - y0, kGroup) / kGroup);
         for (int g = 0; g < groups; ++g)
-            for (int x0 = 0; x0 < width; x0 += kGroup)
-                alphaTileOnItsSide(image, x0, y0 + g * kGroup, strip.row(x0) + g * kGroup, kBlock);
-        blurBlock(strip.row(0), kBlock, width, groups, s, t, first, second);
+            for (int x0 = 0; x0 < image.width; x0 += kGroup)
+                alphaTileOnItsSide(image, x0, y0 + g * kGroup, strip + size_t(x0) * kBlock + size_t(g) * kGroup, kBlock);
+        blurBlock(strip, kBlock, strip, kBlock, image.width, groups, s, t, scratch);
         for (int g = 0; g < groups; ++g)
-            for (int x0 = 0; x0 < width; x0 += kGroup)
-                transposeTile(strip.row(x0) + g * kGroup, kBlock, plane.row(y0 + g * kGroup) + x0, size_t(plane.stride));
+            for (int x0 = 0; x0 < image.width; x0 += kGroup)
+                transposeTile(strip + size_t(x0) * kBlock + size_t(g) * kGroup, kBlock,
+                              plane + size_t(y0 + g * kGroup) * stride + size_t(x0), stride);
     }
 }
 
-// Blurs every column of the plane, in blocks of kBlock columns.
-void blurColumns(BytePlane &plane, int s, int t, uint8_t *first, uint8_t *second)
+// Writes `count` pixels, the tint of each alpha. An image too big for the caches is written
+// with streaming stores, which do not fetch the lines they overwrite.
+void writeTinted(QRgb *dst, const uint8_t *alpha, int count, const std::array<QRgb, 256> &tint, bool streaming)
 {
-    for (int x0 = 0; x0 < plane.columns; x0 += kBlock)
-        blurBlock(plane.row(0) + x0, size_t(plane.stride), plane.rows, std::min(kBlockGroups, (plane.columns - x0) / kGroup), s, t,
-                  first, second);
+    int x = 0;
+#if defined(__SSE2__)
+    if (streaming) {
+        for (; x < count && (reinterpret_cast<quintptr>(dst + x) & 15) != 0; ++x)
+            dst[x] = tint[alpha[x]];
+        for (; x + 4 <= count; x += 4) {
+            const __m128i four = _mm_set_epi32(int(tint[alpha[x + 3]]), int(tint[alpha[x + 2]]), int(tint[alpha[x + 1]]),
+                                               int(tint[alpha[x]]));
+            _mm_stream_si128(reinterpret_cast<__m128i *>(dst + x), four);
+        }
+    }
+#else
+    Q_UNUSED(streaming);
+#endif
+    for (; x < count; ++x)
+        dst[x] = tint[alpha[x]];
 }
 
 // The premultiplied pixel that filling in `color` with CompositionMode_SourceIn leaves over each
@@ -292,6 +347,9 @@ QImage blankLike(const QImage &image)
     return out;
 }
 
+// Above this many bytes the output goes past the caches.
+constexpr qsizetype kStreamingBytes = qsizetype(8) << 20;
+
 } // namespace
 
 void duiBlurAndTint(QImage &image, int radius, const QColor &color)
@@ -301,42 +359,64 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
     // ARGB32 carries the same alpha as its premultiplied form; other formats are converted.
     if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_ARGB32)
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    // Every pixel is rewritten: a shared or non-premultiplied image is replaced rather than copied.
-    const bool inPlace = image.format() == QImage::Format_ARGB32_Premultiplied && image.isDetached();
-    QImage target = inPlace ? QImage() : blankLike(image);
-    if (!inPlace && target.isNull())
-        return;
 
     const int r = std::clamp(radius, 0, 128);
     const int s = r / 2;
     const int t = std::max(0, (r % 2 == 0) ? s - 1 : s);
-    const int width = image.width();
-    const int height = image.height();
-    const std::array<QRgb, 256> tint = tintTable(color);
-    auto output = [&](int y) { return reinterpret_cast<QRgb *>(inPlace ? image.scanLine(y) : target.scanLine(y)); };
+    const PixelRows source(image);
+    const int width = source.width;
+    const int height = source.height;
 
-    if (r <= 1) {
-        // Radius 1 makes three one-pixel boxes: the alpha stays as it is.
-        for (int y = 0; y < height; ++y) {
-            const auto *src = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-            QRgb *dst = output(y);
-            for (int x = 0; x < width; ++x)
-                dst[x] = tint[qAlpha(src[x])];
-        }
-    } else {
-        // The alpha channel alone carries the result: blur it as a byte plane, many columns
-        // abreast, the rows through strips turned on their side.
-        BytePlane alpha(height, width);
-        std::vector<uint8_t> first(size_t(std::max(width, height)) * kBlock), second(first.size());
-        blurAlphaRows(image, alpha, s, t, first.data(), second.data());
-        blurColumns(alpha, s, t, first.data(), second.data());
-        for (int y = 0; y < height; ++y) {
-            const uint8_t *a = alpha.row(y);
-            QRgb *dst = output(y);
-            for (int x = 0; x < width; ++x)
-                dst[x] = tint[a[x]];
+    // The alpha channel alone carries the result: it is blurred as a plane of bytes, the rows
+    // through strips turned on their side, then the columns in blocks, many columns abreast.
+    const int columns = roundUp(width, kGroup);
+    // A row length that is a multiple of a large power of two would put a column's bytes in a
+    // few cache sets only; one more cache line avoids that.
+    const size_t stride = size_t(columns >= 1024 && columns % 512 == 0 ? columns + 64 : columns);
+    std::unique_ptr<uint8_t[]> plane, strip;
+    std::unique_ptr<Scratch> scratch;
+    // Radius 1 makes three one-pixel boxes: the alpha stays as it is.
+    if (r > 1) {
+        plane = buffer<uint8_t>(size_t(roundUp(height, kGroup)) * stride);
+        strip = buffer<uint8_t>(size_t(columns) * kBlock);
+        scratch = std::make_unique<Scratch>(std::max(width, height));
+        if (!plane || !strip || !scratch->first || !scratch->second)
+            return;
+        blurAlphaRows(source, plane.get(), stride, s, t, strip.get(), *scratch);
+        for (int x0 = 0; x0 < columns; x0 += kBlock) {
+            uint8_t *block = plane.get() + x0;
+            blurBlock(block, stride, block, stride, height, std::min(kBlockGroups, (columns - x0) / kGroup), s, t, *scratch);
         }
     }
+
+    // Every pixel is rewritten: a shared or non-premultiplied image is replaced rather than copied.
+    const bool inPlace = image.format() == QImage::Format_ARGB32_Premultiplied && image.isDetached();
+    QImage target = inPlace ? QImage() : blankLike(image);
+    QImage &out = inPlace ? image : target;
+    if (out.isNull())
+        return;
+    uchar *outBits = out.bits();
+    const size_t outBytesPerLine = size_t(out.bytesPerLine());
+    auto outRow = [&](int y) { return reinterpret_cast<QRgb *>(outBits + size_t(y) * outBytesPerLine); };
+    const std::array<QRgb, 256> tint = tintTable(color);
+    const bool streaming = out.sizeInBytes() > kStreamingBytes;
+
+    if (r <= 1) {
+        std::vector<uint8_t> alpha(static_cast<size_t>(width));
+        for (int y = 0; y < height; ++y) {
+            const QRgb *src = source.row(y);
+            for (int x = 0; x < width; ++x)
+                alpha[size_t(x)] = uint8_t(qAlpha(src[x]));
+            writeTinted(outRow(y), alpha.data(), width, tint, streaming);
+        }
+    } else {
+        for (int y = 0; y < height; ++y)
+            writeTinted(outRow(y), plane.get() + size_t(y) * stride, width, tint, streaming);
+    }
+#if defined(__SSE2__)
+    if (streaming)
+        _mm_sfence();
+#endif
     if (!inPlace)
         image = std::move(target);
 }

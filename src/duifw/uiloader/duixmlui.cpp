@@ -16,6 +16,8 @@
 #include <QtGui/qfont.h>
 
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 namespace {
 
@@ -100,17 +102,19 @@ QString parsedValueProblem(int typeId, const QString &text, const QVariant &valu
 // QMetaProperty itself is kept because making one resolves its enumeration by name.
 QMetaProperty propertyNamed(const QMetaObject *meta, const char *name)
 {
-    thread_local QHash<const QMetaObject *, QHash<QByteArray, QMetaProperty>> cache;
-    QHash<QByteArray, QMetaProperty> &properties = cache[meta];
-    const QByteArray key = QByteArray::fromRawData(name, qstrlen(name));
-    const auto found = properties.constFind(key);
-    if (found != properties.constEnd())
-        return found.value();
+    // std::hash over a short name costs a fraction of qHash's seeded hash, and the builder asks
+    // once per attribute.
+    thread_local std::unordered_map<const QMetaObject *, std::unordered_map<std::string, QMetaProperty>> cache;
+    std::unordered_map<std::string, QMetaProperty> &properties = cache[meta];
+    std::string key(name);
+    const auto found = properties.find(key);
+    if (found != properties.end())
+        return found->second;
     // Property names are Latin-1: an attribute name outside it matches none.
-    const QByteArray latin1 = QString::fromUtf8(key).toLatin1();
+    const QByteArray latin1 = QString::fromUtf8(name).toLatin1();
     const int index = meta->indexOfProperty(latin1.constData());
     const QMetaProperty property = index < 0 ? QMetaProperty() : meta->property(index);
-    properties.insert(QByteArray(name), property);
+    properties.emplace(std::move(key), property);
     return property;
 }
 

@@ -42,12 +42,20 @@ QHash<const DuiWidget *, QString> &xmlPathRegistry()
 
 int readAnchorPoint(const QString &name)
 {
-    static const QHash<QString, int> points = {
-        {QStringLiteral("Left"), DuiWidget::Left},       {QStringLiteral("HCenter"), DuiWidget::HCenter},
-        {QStringLiteral("Right"), DuiWidget::Right},     {QStringLiteral("Top"), DuiWidget::Top},
-        {QStringLiteral("VCenter"), DuiWidget::VCenter}, {QStringLiteral("Bottom"), DuiWidget::Bottom},
+    static const struct
+    {
+        QLatin1String name;
+        int point;
+    } points[] = {
+        {QLatin1String("Left"), DuiWidget::Left},       {QLatin1String("HCenter"), DuiWidget::HCenter},
+        {QLatin1String("Right"), DuiWidget::Right},     {QLatin1String("Top"), DuiWidget::Top},
+        {QLatin1String("VCenter"), DuiWidget::VCenter}, {QLatin1String("Bottom"), DuiWidget::Bottom},
     };
-    return points.value(name, DuiWidget::Left);
+    for (const auto &entry : points) {
+        if (name == entry.name)
+            return entry.point;
+    }
+    return DuiWidget::Left;
 }
 
 DuiWidget *parentDuiWidget(const DuiWidget *w)
