@@ -7,6 +7,7 @@
 #include <QtCore/qcoreapplication.h>
 #include <QtGui/qpainter.h>
 #include <QtTest/qtest.h>
+#include <QtWidgets/qdrawutil.h>
 #include <QtWidgets/qwidget.h>
 
 #include <cstdint>
@@ -124,6 +125,8 @@ private slots:
     void setDecorationImage();
     void colorizeImage();
     void drawNinePiecesBoarder();
+    void ninePiecesWithEmptyMiddle_data();
+    void ninePiecesWithEmptyMiddle();
     void itemBackgrounds();
     void frameClipRegion();
     void getImage();
@@ -459,6 +462,45 @@ void tst_DuiTheme::drawNinePiecesBoarder()
     QPainter again(&target);
     DuiTheme::drawNinePiecesBoarder(&again, target.rect(), QPixmap());
     DuiTheme::drawNinePiecesBoarder(nullptr, target.rect(), QPixmap::fromImage(source));
+}
+
+// The window shadow's middle is transparent and is not drawn at all; the picture must be the
+// one the whole nine-grid paints, under a transform too.
+void tst_DuiTheme::ninePiecesWithEmptyMiddle_data()
+{
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("shadow, window") << QStringLiteral(":/theme/common/shadow.png") << QSize(300, 200) << 1.0;
+    QTest::newRow("shadow, scaled") << QStringLiteral(":/theme/common/shadow.png") << QSize(97, 61) << 1.5;
+    QTest::newRow("shadow, smaller than the image") << QStringLiteral(":/theme/common/shadow.png") << QSize(20, 9) << 1.0;
+    QTest::newRow("mask, opaque middle") << QStringLiteral(":/theme/common/mask_dialog.png") << QSize(200, 150) << 1.0;
+}
+
+void tst_DuiTheme::ninePiecesWithEmptyMiddle()
+{
+    QFETCH(QString, image);
+    QFETCH(QSize, size);
+    QFETCH(qreal, scale);
+    const QPixmap pixmap(image);
+    QVERIFY(!pixmap.isNull());
+    auto paint = [&](bool whole) {
+        QImage target(QSize(320, 320), QImage::Format_ARGB32_Premultiplied);
+        target.fill(QColor(90, 140, 200, 200));
+        QPainter painter(&target);
+        painter.scale(scale, scale);
+        const QRect rect(QPoint(3, 5), size);
+        if (whole) {
+            const int sx = pixmap.width() / 3, sy = pixmap.height() / 3;
+            const int tx = qMin(pixmap.width(), rect.width()) / 3, ty = qMin(pixmap.height(), rect.height()) / 3;
+            qDrawBorderPixmap(&painter, rect, QMargins(tx, ty, tx, ty), pixmap, pixmap.rect(), QMargins(sx, sy, sx, sy),
+                              QTileRules(Qt::StretchTile));
+        } else {
+            DuiTheme::drawNinePiecesBoarder(&painter, rect, pixmap);
+        }
+        return target;
+    };
+    QCOMPARE(paint(false), paint(true));
 }
 
 void tst_DuiTheme::itemBackgrounds()

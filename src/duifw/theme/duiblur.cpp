@@ -290,27 +290,41 @@ void blurAlphaRows(const PixelRows &image, uint8_t *plane, size_t stride, int s,
     }
 }
 
-// Writes `count` pixels, the tint of each alpha. An image too big for the caches is written
-// with streaming stores, which do not fetch the lines they overwrite.
-void writeTinted(QRgb *dst, const uint8_t *alpha, int count, const std::array<QRgb, 256> &tint, bool streaming)
+// Writes `count` pixels, pixelOf(0) to pixelOf(count - 1), asked for in that order. An image too big for the caches is
+// written with streaming stores, which do not fetch the lines they overwrite; finishWriting()
+// then orders them before what follows.
+template <typename PixelOf>
+void writePixels(QRgb *dst, int count, bool streaming, PixelOf pixelOf)
 {
     int x = 0;
 #if defined(__SSE2__)
     if (streaming) {
         for (; x < count && (reinterpret_cast<quintptr>(dst + x) & 15) != 0; ++x)
-            dst[x] = tint[alpha[x]];
+            dst[x] = pixelOf(x);
         for (; x + 4 <= count; x += 4) {
-            const __m128i four = _mm_set_epi32(int(tint[alpha[x + 3]]), int(tint[alpha[x + 2]]), int(tint[alpha[x + 1]]),
-                                               int(tint[alpha[x]]));
-            _mm_stream_si128(reinterpret_cast<__m128i *>(dst + x), four);
+            const QRgb p0 = pixelOf(x), p1 = pixelOf(x + 1), p2 = pixelOf(x + 2), p3 = pixelOf(x + 3);
+            _mm_stream_si128(reinterpret_cast<__m128i *>(dst + x), _mm_set_epi32(int(p3), int(p2), int(p1), int(p0)));
         }
     }
 #else
     Q_UNUSED(streaming);
 #endif
     for (; x < count; ++x)
-        dst[x] = tint[alpha[x]];
+        dst[x] = pixelOf(x);
 }
+
+void finishWriting(bool streaming)
+{
+#if defined(__SSE2__)
+    if (streaming)
+        _mm_sfence();
+#else
+    Q_UNUSED(streaming);
+#endif
+}
+
+// Above this many bytes an output image goes past the caches.
+constexpr qsizetype kStreamingBytes = qsizetype(8) << 20;
 
 // The premultiplied pixel that filling in `color` with CompositionMode_SourceIn leaves over each
 // alpha, taken from QPainter itself so that the tint is exactly what it would paint.
@@ -346,9 +360,6 @@ QImage blankLike(const QImage &image)
         out.setText(key, image.text(key));
     return out;
 }
-
-// Above this many bytes the output goes past the caches.
-constexpr qsizetype kStreamingBytes = qsizetype(8) << 20;
 
 } // namespace
 
@@ -407,16 +418,15 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
             const QRgb *src = source.row(y);
             for (int x = 0; x < width; ++x)
                 alpha[size_t(x)] = uint8_t(qAlpha(src[x]));
-            writeTinted(outRow(y), alpha.data(), width, tint, streaming);
+            writePixels(outRow(y), width, streaming, [&](int x) { return tint[alpha[size_t(x)]]; });
         }
     } else {
-        for (int y = 0; y < height; ++y)
-            writeTinted(outRow(y), plane.get() + size_t(y) * stride, width, tint, streaming);
+        for (int y = 0; y < height; ++y) {
+            const uint8_t *alpha = plane.get() + size_t(y) * stride;
+            writePixels(outRow(y), width, streaming, [&](int x) { return tint[alpha[x]]; });
+        }
     }
-#if defined(__SSE2__)
-    if (streaming)
-        _mm_sfence();
-#endif
+    finishWriting(streaming);
     if (!inPlace)
         image = std::move(target);
 }
@@ -458,6 +468,45 @@ inline bool opaque(QRgb pixel)
     return (pixel >> 24) != 0;
 }
 
+#if defined(__SSE2__)
+// Whether any of the 16 pixels from `src` has a non-zero alpha.
+inline bool anyOpaque16(const QRgb *src)
+{
+    const auto *p = reinterpret_cast<const __m128i *>(src);
+    const __m128i any = _mm_or_si128(_mm_or_si128(_mm_loadu_si128(p), _mm_loadu_si128(p + 1)),
+                                     _mm_or_si128(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3)));
+    const __m128i alpha = _mm_and_si128(any, _mm_set1_epi32(int(0xFF000000u)));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_setzero_si128())) != 0xFFFF;
+}
+#endif
+
+// The first pixel of [0, width) with a non-zero alpha, or `width`.
+int firstOpaque(const QRgb *src, int width)
+{
+    int x = 0;
+#if defined(__SSE2__)
+    while (x + 16 <= width && !anyOpaque16(src + x))
+        x += 16;
+#endif
+    while (x < width && !opaque(src[x]))
+        ++x;
+    return x;
+}
+
+// The last pixel of [first, width) with a non-zero alpha, knowing that `first` has one.
+int lastOpaque(const QRgb *src, int first, int width)
+{
+    int end = width;
+#if defined(__SSE2__)
+    while (end - 16 > first && !anyOpaque16(src + end - 16))
+        end -= 16;
+#endif
+    int x = end - 1;
+    while (!opaque(src[x]))
+        --x;
+    return x;
+}
+
 // Glows up to this size take the minimum over a window of rows, in 16-bit lanes; larger ones
 // take the lower envelope of parabolas along each row, whose cost does not grow with the size.
 constexpr int kWindowedGlowMax = 32;
@@ -467,14 +516,10 @@ constexpr int kWindowedGlowMax = 32;
 // `cap` to an opaque pixel (first > last when the row has none).
 std::pair<int, int> rowDistances(const QRgb *src, int width, int cap, uint16_t *out, int outLength)
 {
-    int first = 0;
-    while (first < width && !opaque(src[first]))
-        ++first;
+    const int first = firstOpaque(src, width);
     if (first == width)
         return {0, -1};
-    int last = width - 1;
-    while (!opaque(src[last]))
-        --last;
+    const int last = lastOpaque(src, first, width);
     const int from = std::max(0, first - (cap - 1));
     const int to = std::min(width - 1, last + (cap - 1));
     const uint16_t far = uint16_t(cap * cap);
@@ -499,7 +544,7 @@ std::pair<int, int> rowDistances(const QRgb *src, int width, int cap, uint16_t *
 
 // Small glows: each output row is the minimum of dy^2 plus the squared row distances of the rows
 // up to n above and below, kept in a ring of 2n + 1 rows so the working set is a few rows.
-void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt)
+void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt, bool streaming)
 {
     const int width = image.width();
     const int height = image.height();
@@ -528,7 +573,7 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
         }
         auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
         if (lo > hi) {
-            std::fill(dst, dst + width, QRgb(0));
+            writePixels(dst, width, streaming, [](int) { return QRgb(0); });
             continue;
         }
         const int x0 = lo / 8 * 8, x1 = roundUp(hi + 1, 8);
@@ -552,16 +597,16 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
             for (; x < x1; ++x)
                 nearest[size_t(x)] = std::min(nearest[size_t(x)], uint16_t(g[x] + dy2));
         }
-        std::fill(dst, dst + lo, QRgb(0));
-        for (int x = lo; x <= hi; ++x)
-            dst[x] = pixelAt[nearest[size_t(x)]];
-        std::fill(dst + hi + 1, dst + width, QRgb(0));
+        writePixels(dst, lo, streaming, [](int) { return QRgb(0); });
+        const uint16_t *d = nearest.data() + lo;
+        writePixels(dst + lo, hi + 1 - lo, streaming, [&](int x) { return pixelAt[d[x]]; });
+        writePixels(dst + hi + 1, width - hi - 1, streaming, [](int) { return QRgb(0); });
     }
 }
 
 // Large glows: vertical distances (capped at n + 1) in two sweeps down the image, then along each
 // row the lower envelope of the parabolas (x - p)^2 + vertical(p)^2. Every pass runs along memory.
-void glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt)
+void glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt, bool streaming)
 {
     const int width = image.width();
     const int height = image.height();
@@ -607,17 +652,17 @@ void glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRg
             bounds[size_t(k) + 1] = std::numeric_limits<double>::infinity();
         }
         if (k < 0) {
-            std::fill(dst, dst + width, QRgb(0));
+            writePixels(dst, width, streaming, [](int) { return QRgb(0); });
             continue;
         }
         int j = 0;
-        for (int x = 0; x < width; ++x) {
+        writePixels(dst, width, streaming, [&](int x) {
             while (bounds[size_t(j) + 1] < x)
                 ++j;
             const int p = vertices[size_t(j)];
             const qint64 d = qint64(x - p) * (x - p) + qint64(v[p]) * v[p];
-            dst[x] = d <= limit ? pixelAt[size_t(d)] : QRgb(0);
-        }
+            return d <= limit ? pixelAt[size_t(d)] : QRgb(0);
+        });
     }
 }
 
@@ -653,9 +698,11 @@ QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alp
     for (int d = 1; d <= limit; ++d)
         pixelAt[size_t(d)] = colour | (QRgb(table[size_t(d)]) << 24);
 
+    const bool streaming = out.sizeInBytes() > kStreamingBytes;
     if (windowed)
-        glowWindowed(image, out, n, pixelAt);
+        glowWindowed(image, out, n, pixelAt, streaming);
     else
-        glowEnvelope(image, out, n, pixelAt);
+        glowEnvelope(image, out, n, pixelAt, streaming);
+    finishWriting(streaming);
     return out;
 }

@@ -9,9 +9,11 @@
 #include "duiwindef.h"
 
 #include <QtCore/qcoreapplication.h>
+#include <QtCore/qmutex.h>
 #include <QtCore/qthread.h>
 #include <QtGui/qguiapplication.h>
 #include <QtGui/qpainter.h>
+#include <QtGui/qregion.h>
 #include <QtWidgets/qapplication.h>
 #include <QtWidgets/qdrawutil.h>
 #include <QtWidgets/qwidget.h>
@@ -20,6 +22,34 @@
 #include <cmath>
 
 namespace {
+
+// Whether every pixel of `area` of `pixmap` is fully transparent; remembered per pixmap.
+bool middleIsTransparent(const QPixmap &pixmap, const QRect &area)
+{
+    if (!pixmap.hasAlphaChannel() || area.isEmpty())
+        return false;
+    static QMutex mutex;
+    static QHash<qint64, bool> known;
+    const QMutexLocker locker(&mutex);
+    const auto found = known.constFind(pixmap.cacheKey());
+    if (found != known.constEnd())
+        return found.value();
+    const QImage image = pixmap.copy(area).toImage().convertToFormat(QImage::Format_ARGB32);
+    bool transparent = true;
+    for (int y = 0; y < image.height() && transparent; ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                transparent = false;
+                break;
+            }
+        }
+    }
+    if (known.size() > 256)
+        known.clear();
+    known.insert(pixmap.cacheKey(), transparent);
+    return transparent;
+}
 
 constexpr int kRowCount = 10;
 constexpr int kColorCount = 10;
@@ -281,8 +311,18 @@ void DuiTheme::drawNinePiecesBoarder(QPainter *painter, const QRect &rect, const
     const int sy = pixmap.height() / 3;
     const int tx = qMin(pixmap.width(), rect.width()) / 3;
     const int ty = qMin(pixmap.height(), rect.height()) / 3;
+    // A border such as the window shadow has an empty middle; stretching it over the whole window
+    // would blend a million transparent pixels, so it is clipped away.
+    const QRect middle = rect.adjusted(tx, ty, -tx, -ty);
+    const bool skipMiddle = !middle.isEmpty() && middleIsTransparent(pixmap, QRect(sx, sy, pixmap.width() - 2 * sx, pixmap.height() - 2 * sy));
+    if (skipMiddle) {
+        painter->save();
+        painter->setClipRegion(QRegion(rect).subtracted(QRegion(middle)), Qt::IntersectClip);
+    }
     qDrawBorderPixmap(painter, rect, QMargins(tx, ty, tx, ty), pixmap, pixmap.rect(), QMargins(sx, sy, sx, sy),
                       QTileRules(Qt::StretchTile), QDrawBorderPixmap::DrawingHints());
+    if (skipMiddle)
+        painter->restore();
 }
 
 void DuiTheme::drawSelectedRect(QPainter *painter, const QRect &rect)
