@@ -60,6 +60,11 @@ struct MXXmlElementData
         if (childrenListed)
             return;
         childrenListed = true;
+        // Counted first, so that each list is one allocation of its final size.
+        size_t count = 0;
+        for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
+            count += c.type() == pugi::node_element;
+        childNodes.reserve(count);
         for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) {
             if (c.type() == pugi::node_element)
                 childNodes.push_back(c);
@@ -72,6 +77,10 @@ struct MXXmlElementData
         if (attributesListed)
             return;
         attributesListed = true;
+        size_t count = 0;
+        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
+            ++count;
+        attributes.reserve(count);
         for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
             attributes.push_back(a);
     }
