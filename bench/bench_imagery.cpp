@@ -4,6 +4,8 @@
 //   reported per pixel: the framework's cost should follow the pixel count, not the radius;
 // - the glow (distance field) on the same sizes;
 // - nine-grid drawing of 100 rectangles against qDrawBorderPixmap doing the same.
+// With `--images DIR` it writes instead the radius-64 shadow of one picture as the framework and
+// as QGraphicsBlurEffect draw it (DIR/blur-r64-duifw.png, DIR/blur-r64-qt.png), to compare by eye.
 
 #include "benchutil.h"
 
@@ -19,6 +21,8 @@
 #include <QtWidgets/qgraphicsscene.h>
 
 #include <cstdio>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -50,11 +54,58 @@ double qtBlurNs(const QImage &source, int radius, int rounds)
     });
 }
 
+// Both shadows of the same black shapes, each laid on white.
+int writeComparison(const QString &dir)
+{
+    QImage source(360, 300, QImage::Format_ARGB32_Premultiplied);
+    source.fill(Qt::transparent);
+    {
+        QPainter painter(&source);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawRoundedRect(QRectF(90, 100, 110, 100), 12, 12);
+        painter.drawEllipse(QRectF(215, 95, 60, 60));
+        painter.drawRect(QRectF(215, 175, 60, 4));
+    }
+    QImage ours = source;
+    duiBlurAndTint(ours, 64, Qt::black);
+
+    QImage qt(source.size(), QImage::Format_ARGB32_Premultiplied);
+    qt.fill(Qt::transparent);
+    {
+        QGraphicsScene scene;
+        auto *item = scene.addPixmap(QPixmap::fromImage(source));
+        auto *blur = new QGraphicsBlurEffect;
+        blur->setBlurRadius(64);
+        blur->setBlurHints(QGraphicsBlurEffect::QualityHint);
+        item->setGraphicsEffect(blur);
+        QPainter painter(&qt);
+        scene.render(&painter, QRectF(qt.rect()), QRectF(qt.rect()));
+    }
+
+    const std::pair<const char *, QImage> outputs[] = {{"blur-r64-duifw.png", ours}, {"blur-r64-qt.png", qt}};
+    for (const auto &[name, shadow] : outputs) {
+        QImage onWhite(shadow.size(), QImage::Format_RGB32);
+        onWhite.fill(Qt::white);
+        QPainter(&onWhite).drawImage(0, 0, shadow);
+        const QString path = dir + QLatin1Char('/') + QLatin1String(name);
+        if (!onWhite.save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--images") == 0)
+        return writeComparison(QString::fromLocal8Bit(argv[2]));
 
     std::printf("blur and tint (ns per pixel), against QGraphicsBlurEffect on the same image\n");
     for (int side : {256, 1024, 2048}) {

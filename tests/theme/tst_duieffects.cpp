@@ -5,10 +5,15 @@
 
 #include "duiblur_p.h"
 
+#include <QtCore/qrandom.h>
 #include <QtTest/qsignalspy.h>
 #include <QtTest/qtest.h>
 #include <QtWidgets/qgraphicsitem.h>
 #include <QtWidgets/qgraphicsscene.h>
+
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -36,6 +41,99 @@ QImage singlePixel(int size, const QPoint &at)
     return image;
 }
 
+// Random content of a few kinds: noisy alpha, scattered opaque dots, one filled ellipse.
+QImage randomImage(QRandomGenerator &random, int width, int height, int kind)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (kind == 2) {
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawEllipse(QRectF(width * 0.2, height * 0.3, width * 0.5 + 1, height * 0.4 + 1));
+        return image;
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int a = kind == 0 ? random.bounded(256) : (random.bounded(30) == 0 ? 255 : 0);
+            image.setPixel(x, y, qRgba(0, a / 2, 0, a));
+        }
+    }
+    return image;
+}
+
+// The blur computed the plain way: every box step sums its whole window afresh, the line's ends
+// repeating, and the tint is QPainter's own fill.
+QImage referenceBlurAndTint(const QImage &source, int radius, const QColor &color)
+{
+    QImage image = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int r = qBound(0, radius, 128);
+    const int s = r / 2;
+    const int t = qMax(0, r % 2 == 0 ? s - 1 : s);
+    const int w = image.width(), h = image.height();
+    std::vector<int> alpha(size_t(w) * size_t(h));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            alpha[size_t(y) * size_t(w) + size_t(x)] = qAlpha(image.pixel(x, y));
+    // One step along each of `lines` lines of `length` values: line k starts at k * lineStep,
+    // its values `step` apart.
+    auto boxStep = [&alpha](int lines, int length, int lineStep, int step, int left, int right) {
+        const int m = left + 1 + right;
+        const int weight = ((1 << 15) + m - 1) / m;
+        std::vector<int> out(alpha.size());
+        for (int line = 0; line < lines; ++line) {
+            for (int i = 0; i < length; ++i) {
+                int sum = 0;
+                for (int j = i - left; j <= i + right; ++j)
+                    sum += alpha[size_t(line * lineStep + qBound(0, j, length - 1) * step)];
+                out[size_t(line * lineStep + i * step)] = qMin(255, (sum * weight) >> 15);
+            }
+        }
+        alpha = out;
+    };
+    if (r > 0) {
+        boxStep(h, w, w, 1, t, s);
+        boxStep(h, w, w, 1, s, t);
+        boxStep(h, w, w, 1, s, s);
+        boxStep(w, h, 1, w, t, s);
+        boxStep(w, h, 1, w, s, t);
+        boxStep(w, h, 1, w, s, s);
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, qRgba(0, 0, 0, alpha[size_t(y) * size_t(w) + size_t(x)]));
+    {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(image.rect(), color);
+    }
+    return image;
+}
+
+// Squared distance from every pixel to the nearest one with non-zero alpha, by trying them all;
+// -1 where there is none.
+std::vector<qint64> bruteForceDistances(const QImage &image)
+{
+    QList<QPoint> opaque;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                opaque << QPoint(x, y);
+    std::vector<qint64> d(size_t(image.width()) * size_t(image.height()), -1);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            qint64 best = -1;
+            for (const QPoint &p : std::as_const(opaque)) {
+                const qint64 dd = qint64(p.x() - x) * (p.x() - x) + qint64(p.y() - y) * (p.y() - y);
+                if (best < 0 || dd < best)
+                    best = dd;
+            }
+            d[size_t(y) * size_t(image.width()) + size_t(x)] = best;
+        }
+    }
+    return d;
+}
+
 } // namespace
 
 class tst_DuiEffects : public QObject
@@ -46,11 +144,13 @@ private slots:
     void blurRadiusZeroIsTheSilhouette();
     void blurIsSymmetricAndCapped();
     void blurBadInput();
+    void blurMatchesReference();
     void dropShadowDrawsOnlySourceWhenIdle();
     void dropShadowSilhouetteAndOffset();
     void dropShadowProperties();
     void glowFallOff();
     void glowOnTransparentSource();
+    void glowFollowsDistance();
     void glowProperties();
     void glowEffectRenders();
     void outlineSquare();
@@ -108,6 +208,44 @@ void tst_DuiEffects::blurBadInput()
     wide.fill(Qt::black);
     duiBlurAndTint(wide, 128, Qt::red);
     QCOMPARE(wide.pixelColor(2000, 0), QColor(Qt::red));
+}
+
+void tst_DuiEffects::blurMatchesReference()
+{
+    // Odd sizes, widths either side of the 16-pixel groups the blur works in, single rows and
+    // columns; radii from none to past the cap; images shared (replaced) or not (rewritten in
+    // place), premultiplied or not.
+    QRandomGenerator random(4242);
+    const QList<QSize> sizes = {QSize(1, 1), QSize(1, 37), QSize(41, 1), QSize(15, 17), QSize(16, 16), QSize(17, 33),
+                                QSize(33, 5), QSize(63, 20), QSize(65, 48), QSize(100, 71)};
+    const QList<int> radii = {0, 1, 2, 3, 4, 7, 16, 33, 64, 128, 500};
+    int round = 0;
+    for (const QSize &size : sizes) {
+        for (int radius : radii) {
+            ++round;
+            QImage source = randomImage(random, size.width(), size.height(), round % 3);
+            if (round % 4 == 1)
+                source = source.convertToFormat(QImage::Format_ARGB32);
+            source.setDevicePixelRatio(2);
+            const QColor color = QColor::fromRgb(random.bounded(256), random.bounded(256), random.bounded(256),
+                                                 round % 5 == 0 ? random.bounded(256) : 255);
+            const QImage expected = referenceBlurAndTint(source, radius, color);
+            const QImage before = source.copy();
+
+            QImage shared = source;
+            duiBlurAndTint(shared, radius, color);
+            const QByteArray what = QByteArray::number(size.width()) + "x" + QByteArray::number(size.height())
+                + " radius " + QByteArray::number(radius);
+            QVERIFY2(shared == expected, what);
+            QCOMPARE(shared.format(), QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(shared.devicePixelRatio(), 2.0);
+            QVERIFY2(source == before, what); // the copy it shared its pixels with is untouched
+
+            QImage own = source.copy();
+            duiBlurAndTint(own, radius, color);
+            QVERIFY2(own == expected, what);
+        }
+    }
 }
 
 void tst_DuiEffects::dropShadowDrawsOnlySourceWhenIdle()
@@ -212,6 +350,59 @@ void tst_DuiEffects::glowOnTransparentSource()
     const QImage spread = duiMakeGlow(singlePixel(21, QPoint(10, 10)), qRgb(1, 2, 3), 4096, 3000000, 255);
     QCOMPARE(qAlpha(spread.pixel(13, 10)), 255);
     QCOMPARE(qAlpha(spread.pixel(20, 20)), 255);
+}
+
+void tst_DuiEffects::glowFollowsDistance()
+{
+    // Against distances found by trying every opaque pixel: a pixel is transparent exactly when
+    // it is farther than the size, opaque ones get the full alpha, pixels as far get the same
+    // colour, and the alpha never grows with the distance. Sizes on both sides of 32 (the glow
+    // changes method there) on images with odd sizes, single rows and columns.
+    QRandomGenerator random(777);
+    const QList<QSize> sizes = {QSize(1, 1), QSize(1, 29), QSize(37, 1), QSize(17, 15), QSize(40, 33), QSize(71, 52)};
+    const QRgb colour = qRgb(10, 200, 30);
+    for (int glowSize : {1, 2, 5, 8, 32, 33, 50, 1024}) {
+        std::map<qint64, QRgb> pixelAt;
+        int round = 0;
+        for (const QSize &size : sizes) {
+            for (int kind = 0; kind < 3; ++kind) {
+                ++round;
+                QImage source = randomImage(random, size.width(), size.height(), kind == 0 ? 1 : kind);
+                if (round % 2 == 0)
+                    source = source.convertToFormat(QImage::Format_ARGB32);
+                const QImage glow = duiMakeGlow(source, colour, glowSize, 40, 200);
+                QCOMPARE(glow.size(), source.size());
+                const std::vector<qint64> distances = bruteForceDistances(source);
+                const int full = glowSize * 40 / 100;
+                for (int y = 0; y < source.height(); ++y) {
+                    for (int x = 0; x < source.width(); ++x) {
+                        const qint64 d = distances[size_t(y) * size_t(source.width()) + size_t(x)];
+                        const QRgb pixel = glow.pixel(x, y);
+                        const QByteArray where = "size " + QByteArray::number(glowSize) + " at " + QByteArray::number(x)
+                            + "," + QByteArray::number(y) + " of " + QByteArray::number(source.width()) + "x"
+                            + QByteArray::number(source.height()) + ", distance^2 " + QByteArray::number(d);
+                        if (d < 0 || d > qint64(glowSize) * glowSize) {
+                            QVERIFY2(pixel == 0, where);
+                            continue;
+                        }
+                        QVERIFY2((pixel & 0xFFFFFFu) == (colour & 0xFFFFFFu), where);
+                        if (d <= qint64(full) * full)
+                            QVERIFY2(qAlpha(pixel) == 200, where);
+                        const auto known = pixelAt.find(d);
+                        if (known == pixelAt.end())
+                            pixelAt.emplace(d, pixel);
+                        else
+                            QVERIFY2(known->second == pixel, where);
+                    }
+                }
+            }
+        }
+        int last = 255;
+        for (const auto &[d, pixel] : pixelAt) {
+            QVERIFY2(qAlpha(pixel) <= last, QByteArray::number(d));
+            last = qAlpha(pixel);
+        }
+    }
 }
 
 void tst_DuiEffects::glowProperties()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "duiblur_p.h"
 
+#include <QtCore/qalgorithms.h>
 #include <QtGui/qcolorspace.h>
 #include <QtGui/qpainter.h>
 
@@ -20,13 +21,9 @@
 namespace {
 
 // The blur works on 16 columns at a time (one vector of bytes), transposes 16 x 16 tiles and
-// keeps its buffers' rows and row counts at multiples of 16. What lands in that padding is never
-// read back into the picture.
+// keeps its rows at multiples of 16 bytes. What lands in that padding is never read back into
+// the picture.
 constexpr int kGroup = 16;
-// Columns go through the box steps this many groups at a time, so that a block's intermediate
-// results stay in cache however tall the image.
-constexpr int kBlockGroups = 4;
-constexpr int kBlock = kBlockGroups * kGroup;
 
 constexpr int roundUp(int v, int to)
 {
@@ -67,103 +64,52 @@ inline void store16(uint16_t *p, __m128i low, __m128i high)
 }
 #endif
 
-// One box step down `Groups` x 16 columns: out row i is the mean of in rows i-above..i+below,
+// One box step down a strip 16 columns wide: out row i is the mean of in rows i-above..i+below,
 // rows beyond either end repeating the first or the last. Fixed point with a 15-bit weight,
 // rounded down. Values between the steps stay in 16 bits to save packing and unpacking; they
-// never exceed 255. Strides count elements.
-template <int Groups, typename In, typename Out>
-void boxStepDown(const In *in, size_t inStride, Out *out, size_t outStride, int rows, int above, int below)
+// never exceed 255.
+template <typename In, typename Out>
+void boxStepDown(const In *in, Out *out, int rows, int above, int below)
 {
     const int m = above + 1 + below;
     const unsigned weight = ((1u << 15) + unsigned(m) - 1) / unsigned(m);
-    auto inRow = [&](int i) { return in + size_t(std::clamp(i, 0, rows - 1)) * inStride; };
+    auto inRow = [&](int i) { return in + size_t(std::clamp(i, 0, rows - 1)) * kGroup; };
 #if defined(__SSE2__)
     // The window holds two rows or more, so twice the weight fits 16 bits and the high half of
     // the 16-bit product is the 15-bit shift. Sums reach 255 x 129: unsigned 16-bit lanes.
     const __m128i weight2 = _mm_set1_epi16(short(uint16_t(weight * 2)));
-    __m128i low[Groups], high[Groups];
-    for (int g = 0; g < Groups; ++g)
-        low[g] = high[g] = _mm_setzero_si128();
+    __m128i low = _mm_setzero_si128(), high = _mm_setzero_si128();
     for (int j = -above; j <= below; ++j) {
-        const In *r = inRow(j);
-        for (int g = 0; g < Groups; ++g) {
-            __m128i l, h;
-            load16(r + g * kGroup, l, h);
-            low[g] = _mm_add_epi16(low[g], l);
-            high[g] = _mm_add_epi16(high[g], h);
-        }
+        __m128i l, h;
+        load16(inRow(j), l, h);
+        low = _mm_add_epi16(low, l);
+        high = _mm_add_epi16(high, h);
     }
     for (int i = 0; i < rows; ++i) {
-        Out *o = out + size_t(i) * outStride;
-        const In *add = inRow(i + below + 1);
-        const In *sub = inRow(i - above);
-        for (int g = 0; g < Groups; ++g) {
-            store16(o + g * kGroup, _mm_mulhi_epu16(low[g], weight2), _mm_mulhi_epu16(high[g], weight2));
-            __m128i al, ah, sl, sh;
-            load16(add + g * kGroup, al, ah);
-            load16(sub + g * kGroup, sl, sh);
-            low[g] = _mm_sub_epi16(_mm_add_epi16(low[g], al), sl);
-            high[g] = _mm_sub_epi16(_mm_add_epi16(high[g], ah), sh);
-        }
+        store16(out + size_t(i) * kGroup, _mm_mulhi_epu16(low, weight2), _mm_mulhi_epu16(high, weight2));
+        __m128i al, ah, sl, sh;
+        load16(inRow(i + below + 1), al, ah);
+        load16(inRow(i - above), sl, sh);
+        low = _mm_sub_epi16(_mm_add_epi16(low, al), sl);
+        high = _mm_sub_epi16(_mm_add_epi16(high, ah), sh);
     }
 #else
-    constexpr int kColumns = Groups * kGroup;
-    uint32_t sum[kColumns] = {};
+    uint32_t sum[kGroup] = {};
     for (int j = -above; j <= below; ++j) {
         const In *r = inRow(j);
-        for (int c = 0; c < kColumns; ++c)
+        for (int c = 0; c < kGroup; ++c)
             sum[c] += r[c];
     }
     for (int i = 0; i < rows; ++i) {
-        Out *o = out + size_t(i) * outStride;
+        Out *o = out + size_t(i) * kGroup;
         const In *add = inRow(i + below + 1);
         const In *sub = inRow(i - above);
-        for (int c = 0; c < kColumns; ++c) {
+        for (int c = 0; c < kGroup; ++c) {
             o[c] = Out(std::min(255u, (sum[c] * weight) >> 15));
             sum[c] += unsigned(add[c]) - unsigned(sub[c]);
         }
     }
 #endif
-}
-
-// Scratch space for the box steps: two buffers of 16-bit values, rows x kBlock each.
-struct Scratch
-{
-    explicit Scratch(int rows)
-        : first(buffer<uint16_t>(size_t(rows) * kBlock))
-        , second(buffer<uint16_t>(size_t(rows) * kBlock))
-    {
-    }
-    std::unique_ptr<uint16_t[]> first, second;
-};
-
-template <int Groups>
-void blurBlockOf(const uint8_t *in, size_t inStride, uint8_t *out, size_t outStride, int rows, int s, int t, Scratch &scratch)
-{
-    constexpr size_t kWidth = Groups * kGroup;
-    boxStepDown<Groups>(in, inStride, scratch.first.get(), kWidth, rows, t, s);
-    boxStepDown<Groups>(scratch.first.get(), kWidth, scratch.second.get(), kWidth, rows, s, t);
-    boxStepDown<Groups>(scratch.second.get(), kWidth, out, outStride, rows, s, s);
-}
-
-// The three box steps down `groups` x 16 columns of `in` into `out` (which may be `in`).
-void blurBlock(const uint8_t *in, size_t inStride, uint8_t *out, size_t outStride, int rows, int groups, int s, int t,
-               Scratch &scratch)
-{
-    switch (groups) {
-    case 1:
-        blurBlockOf<1>(in, inStride, out, outStride, rows, s, t, scratch);
-        break;
-    case 2:
-        blurBlockOf<2>(in, inStride, out, outStride, rows, s, t, scratch);
-        break;
-    case 3:
-        blurBlockOf<3>(in, inStride, out, outStride, rows, s, t, scratch);
-        break;
-    default:
-        blurBlockOf<kBlockGroups>(in, inStride, out, outStride, rows, s, t, scratch);
-        break;
-    }
 }
 
 #if defined(__SSE2__)
@@ -272,27 +218,171 @@ void transposeTile(const uint8_t *in, size_t inStride, uint8_t *out, size_t outS
 #endif
 }
 
-// The image's alpha blurred along its rows into `plane` (roundUp(height, 16) rows of `stride`
-// bytes), kBlock rows at a time: each strip is turned on its side into a buffer that stays in
-// cache, blurred down its columns and turned back.
-void blurAlphaRows(const PixelRows &image, uint8_t *plane, size_t stride, int s, int t, uint8_t *strip, Scratch &scratch)
+// The last rows of a stream, row y at slot y % count.
+template <typename T>
+struct RowRing
 {
-    for (int y0 = 0; y0 < image.height; y0 += kBlock) {
-        const int groups = std::min(kBlockGroups, roundUp(image.height - y0, kGroup) / kGroup);
-        for (int g = 0; g < groups; ++g)
-            for (int x0 = 0; x0 < image.width; x0 += kGroup)
-                alphaTileOnItsSide(image, x0, y0 + g * kGroup, strip + size_t(x0) * kBlock + size_t(g) * kGroup, kBlock);
-        blurBlock(strip, kBlock, strip, kBlock, image.width, groups, s, t, scratch);
-        for (int g = 0; g < groups; ++g)
-            for (int x0 = 0; x0 < image.width; x0 += kGroup)
-                transposeTile(strip + size_t(x0) * kBlock + size_t(g) * kGroup, kBlock,
-                              plane + size_t(y0 + g * kGroup) * stride + size_t(x0), stride);
+    RowRing(int rowCount, size_t rowStride)
+        : count(rowCount)
+        , stride(rowStride)
+        , data(buffer<T>(size_t(rowCount) * rowStride))
+    {
     }
-}
+    T *row(int y) const { return data.get() + size_t(y % count) * stride; }
 
-// Writes `count` pixels, pixelOf(0) to pixelOf(count - 1), asked for in that order. An image too big for the caches is
-// written with streaming stores, which do not fetch the lines they overwrite; finishWriting()
-// then orders them before what follows.
+    int count;
+    size_t stride;
+    std::unique_ptr<T[]> data;
+};
+
+// A picture-high stream of rows, made in order on demand and kept in a ring for as long as the
+// step reading it needs them. Rows above and below the picture repeat its first and last.
+template <typename T>
+class RowStream
+{
+public:
+    RowStream(int rows, int kept, size_t stride)
+        : m_rows(rows)
+        , m_ring(kept, stride)
+    {
+    }
+    virtual ~RowStream() = default;
+    bool isValid() const { return m_ring.data != nullptr; }
+
+    const T *row(int y)
+    {
+        y = std::clamp(y, 0, m_rows - 1);
+        while (m_made <= y)
+            m_made = make(m_made);
+        return m_ring.row(y);
+    }
+
+protected:
+    // Makes rows from `first` on (at least that one) and returns the next row to make.
+    virtual int make(int first) = 0;
+    T *slot(int y) const { return m_ring.row(y); }
+    size_t stride() const { return m_ring.stride; }
+
+    const int m_rows;
+
+private:
+    RowRing<T> m_ring;
+    int m_made = 0;
+};
+
+// The image's alpha blurred along its rows, 16 rows at a time: each strip is turned on its side
+// into a buffer that stays in cache, blurred down its 16 columns and turned back.
+class RowBlur : public RowStream<uint8_t>
+{
+public:
+    // `kept` must be a multiple of 16, so that the 16 rows of a strip fall in consecutive slots.
+    RowBlur(const PixelRows &image, int kept, int s, int t)
+        : RowStream(image.height, kept, size_t(roundUp(image.width, kGroup)))
+        , m_image(image)
+        , m_s(s)
+        , m_t(t)
+        , m_strip(buffer<uint8_t>(stride() * kGroup))
+        , m_first(buffer<uint16_t>(stride() * kGroup))
+        , m_second(buffer<uint16_t>(stride() * kGroup))
+    {
+    }
+    bool isValid() const { return RowStream::isValid() && m_strip && m_first && m_second; }
+
+protected:
+    int make(int y0) override
+    {
+        const int width = m_image.width;
+        uint8_t *strip = m_strip.get();
+        for (int x0 = 0; x0 < width; x0 += kGroup)
+            alphaTileOnItsSide(m_image, x0, y0, strip + size_t(x0) * kGroup, kGroup);
+        boxStepDown(strip, m_first.get(), width, m_t, m_s);
+        boxStepDown(m_first.get(), m_second.get(), width, m_s, m_t);
+        boxStepDown(m_second.get(), strip, width, m_s, m_s);
+        for (int x0 = 0; x0 < width; x0 += kGroup)
+            transposeTile(strip + size_t(x0) * kGroup, kGroup, slot(y0) + x0, stride());
+        return y0 + kGroup;
+    }
+
+private:
+    const PixelRows &m_image;
+    const int m_s, m_t;
+    std::unique_ptr<uint8_t[]> m_strip;
+    std::unique_ptr<uint16_t[]> m_first, m_second;
+};
+
+// One box step down another stream, across all its columns at once: row i is the mean of input
+// rows i-above..i+below, in the same fixed point as boxStepDown. The running sums are kept per
+// column in 16 bits.
+template <typename In, typename Out>
+class BoxDown : public RowStream<Out>
+{
+public:
+    BoxDown(RowStream<In> &input, int rows, int columns, int above, int below, int kept)
+        : RowStream<Out>(rows, kept, size_t(columns))
+        , m_input(input)
+        , m_columns(columns)
+        , m_above(above)
+        , m_below(below)
+        , m_weight(((1u << 15) + unsigned(above + 1 + below) - 1) / unsigned(above + 1 + below))
+        , m_sums(buffer<uint16_t>(size_t(columns)))
+    {
+    }
+    bool isValid() const { return RowStream<Out>::isValid() && m_sums; }
+
+protected:
+    int make(int i) override
+    {
+        uint16_t *sums = m_sums.get();
+        if (i == 0) {
+            std::fill(sums, sums + m_columns, uint16_t(0));
+            for (int j = -m_above; j <= m_below; ++j) {
+                const In *r = m_input.row(j);
+#if defined(__SSE2__)
+                for (int c = 0; c < m_columns; c += kGroup) {
+                    __m128i low, high, rl, rh;
+                    load16(sums + c, low, high);
+                    load16(r + c, rl, rh);
+                    store16(sums + c, _mm_add_epi16(low, rl), _mm_add_epi16(high, rh));
+                }
+#else
+                for (int c = 0; c < m_columns; ++c)
+                    sums[c] = uint16_t(sums[c] + r[c]);
+#endif
+            }
+        }
+        // The newer row first: making it may reuse the slot of an older one no longer needed.
+        const In *add = m_input.row(i + m_below + 1);
+        const In *sub = m_input.row(i - m_above);
+        Out *out = this->slot(i);
+#if defined(__SSE2__)
+        const __m128i weight2 = _mm_set1_epi16(short(uint16_t(m_weight * 2)));
+        for (int c = 0; c < m_columns; c += kGroup) {
+            __m128i low, high, al, ah, sl, sh;
+            load16(sums + c, low, high);
+            store16(out + c, _mm_mulhi_epu16(low, weight2), _mm_mulhi_epu16(high, weight2));
+            load16(add + c, al, ah);
+            load16(sub + c, sl, sh);
+            store16(sums + c, _mm_sub_epi16(_mm_add_epi16(low, al), sl), _mm_sub_epi16(_mm_add_epi16(high, ah), sh));
+        }
+#else
+        for (int c = 0; c < m_columns; ++c) {
+            out[c] = Out(std::min(255u, (unsigned(sums[c]) * m_weight) >> 15));
+            sums[c] = uint16_t(sums[c] + add[c] - sub[c]);
+        }
+#endif
+        return i + 1;
+    }
+
+private:
+    RowStream<In> &m_input;
+    const int m_columns, m_above, m_below;
+    const unsigned m_weight;
+    std::unique_ptr<uint16_t[]> m_sums;
+};
+
+// Writes `count` pixels, pixelOf(0) to pixelOf(count - 1), asked for in that order. An image too
+// big for the caches is written with streaming stores, which do not fetch the lines they
+// overwrite; finishWriting() then orders them before what follows.
 template <typename PixelOf>
 void writePixels(QRgb *dst, int count, bool streaming, PixelOf pixelOf)
 {
@@ -378,28 +468,6 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
     const int width = source.width;
     const int height = source.height;
 
-    // The alpha channel alone carries the result: it is blurred as a plane of bytes, the rows
-    // through strips turned on their side, then the columns in blocks, many columns abreast.
-    const int columns = roundUp(width, kGroup);
-    // A row length that is a multiple of a large power of two would put a column's bytes in a
-    // few cache sets only; one more cache line avoids that.
-    const size_t stride = size_t(columns >= 1024 && columns % 512 == 0 ? columns + 64 : columns);
-    std::unique_ptr<uint8_t[]> plane, strip;
-    std::unique_ptr<Scratch> scratch;
-    // Radius 1 makes three one-pixel boxes: the alpha stays as it is.
-    if (r > 1) {
-        plane = buffer<uint8_t>(size_t(roundUp(height, kGroup)) * stride);
-        strip = buffer<uint8_t>(size_t(columns) * kBlock);
-        scratch = std::make_unique<Scratch>(std::max(width, height));
-        if (!plane || !strip || !scratch->first || !scratch->second)
-            return;
-        blurAlphaRows(source, plane.get(), stride, s, t, strip.get(), *scratch);
-        for (int x0 = 0; x0 < columns; x0 += kBlock) {
-            uint8_t *block = plane.get() + x0;
-            blurBlock(block, stride, block, stride, height, std::min(kBlockGroups, (columns - x0) / kGroup), s, t, *scratch);
-        }
-    }
-
     // Every pixel is rewritten: a shared or non-premultiplied image is replaced rather than copied.
     const bool inPlace = image.format() == QImage::Format_ARGB32_Premultiplied && image.isDetached();
     QImage target = inPlace ? QImage() : blankLike(image);
@@ -413,6 +481,7 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
     const bool streaming = out.sizeInBytes() > kStreamingBytes;
 
     if (r <= 1) {
+        // Radius 1 makes three one-pixel boxes: the alpha stays as it is.
         std::vector<uint8_t> alpha(static_cast<size_t>(width));
         for (int y = 0; y < height; ++y) {
             const QRgb *src = source.row(y);
@@ -421,8 +490,20 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
             writePixels(outRow(y), width, streaming, [&](int x) { return tint[alpha[size_t(x)]]; });
         }
     } else {
+        // Only the alpha matters, blurred as bytes: along the rows in strips turned on their
+        // side, then down by three box steps that keep only the rows the next one reads, so all
+        // but the image stays in cache. A row is written after its pixels were read: in place works.
+        const int columns = roundUp(width, kGroup);
+        // Each stream keeps the rows its reader's window spans, plus the one it adds next (and
+        // the row blur a strip more, as it makes a strip at a time).
+        RowBlur rows(source, roundUp(t + 1 + s + 1 + kGroup, kGroup), s, t);
+        BoxDown<uint8_t, uint16_t> first(rows, height, columns, t, s, s + 1 + t + 1);
+        BoxDown<uint16_t, uint16_t> second(first, height, columns, s, t, s + 1 + s + 1);
+        BoxDown<uint16_t, uint8_t> third(second, height, columns, s, s, 1);
+        if (!rows.isValid() || !first.isValid() || !second.isValid() || !third.isValid())
+            return;
         for (int y = 0; y < height; ++y) {
-            const uint8_t *alpha = plane.get() + size_t(y) * stride;
+            const uint8_t *alpha = third.row(y);
             writePixels(outRow(y), width, streaming, [&](int x) { return tint[alpha[x]]; });
         }
     }
@@ -468,77 +549,99 @@ inline bool opaque(QRgb pixel)
     return (pixel >> 24) != 0;
 }
 
-#if defined(__SSE2__)
-// Whether any of the 16 pixels from `src` has a non-zero alpha.
-inline bool anyOpaque16(const QRgb *src)
+// The first of the alpha bytes [from, to) that is non-zero (zero, when `nonZero` is false), or
+// `to` if there is none.
+int findAlpha(const uint8_t *alpha, int from, int to, bool nonZero)
 {
-    const auto *p = reinterpret_cast<const __m128i *>(src);
-    const __m128i any = _mm_or_si128(_mm_or_si128(_mm_loadu_si128(p), _mm_loadu_si128(p + 1)),
-                                     _mm_or_si128(_mm_loadu_si128(p + 2), _mm_loadu_si128(p + 3)));
-    const __m128i alpha = _mm_and_si128(any, _mm_set1_epi32(int(0xFF000000u)));
-    return _mm_movemask_epi8(_mm_cmpeq_epi32(alpha, _mm_setzero_si128())) != 0xFFFF;
-}
-#endif
-
-// The first pixel of [0, width) with a non-zero alpha, or `width`.
-int firstOpaque(const QRgb *src, int width)
-{
-    int x = 0;
+    int x = from;
 #if defined(__SSE2__)
-    while (x + 16 <= width && !anyOpaque16(src + x))
-        x += 16;
+    for (; x + kGroup <= to; x += kGroup) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(alpha + x));
+        const unsigned zeros = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128())));
+        const unsigned hits = nonZero ? ~zeros & 0xFFFFu : zeros;
+        if (hits != 0)
+            return x + int(qCountTrailingZeroBits(hits));
+    }
 #endif
-    while (x < width && !opaque(src[x]))
-        ++x;
-    return x;
+    for (; x < to; ++x) {
+        if ((alpha[x] != 0) == nonZero)
+            return x;
+    }
+    return to;
 }
 
-// The last pixel of [first, width) with a non-zero alpha, knowing that `first` has one.
-int lastOpaque(const QRgb *src, int first, int width)
+// The last of `width` alpha bytes that is not zero, knowing that the one at `first` is not.
+int lastOpaque(const uint8_t *alpha, int first, int width)
 {
     int end = width;
 #if defined(__SSE2__)
-    while (end - 16 > first && !anyOpaque16(src + end - 16))
-        end -= 16;
+    for (; end - kGroup > first; end -= kGroup) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(alpha + end - kGroup));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128())) != 0xFFFF)
+            break;
+    }
 #endif
     int x = end - 1;
-    while (!opaque(src[x]))
+    while (x > first && alpha[x] == 0)
         --x;
     return x;
+}
+
+// The alpha bytes of rows [y0, y0 + count), count at most 16, into rows of `out` at least
+// roundUp(width, 16) long, where the glow finds runs of opaque pixels 16 at a time.
+void alphaRows(const PixelRows &image, int y0, int count, uint8_t *out, size_t outStride)
+{
+    for (int x0 = 0; x0 < image.width; x0 += kGroup) {
+        const int columns = std::min(kGroup, image.width - x0);
+        for (int j = 0; j < count; ++j) {
+            uint8_t *o = out + size_t(j) * outStride + size_t(x0);
+#if defined(__SSE2__)
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(o), alphaOf(image.row(y0 + j) + x0, columns));
+#else
+            const QRgb *src = image.row(y0 + j) + x0;
+            for (int x = 0; x < columns; ++x)
+                o[x] = uint8_t(qAlpha(src[x]));
+#endif
+        }
+    }
 }
 
 // Glows up to this size take the minimum over a window of rows, in 16-bit lanes; larger ones
 // take the lower envelope of parabolas along each row, whose cost does not grow with the size.
 constexpr int kWindowedGlowMax = 32;
 
-// Squared horizontal distance from each pixel of `src` to the nearest opaque pixel of its row,
-// `cap` squared where that is `cap` or more away. Returns the columns that are nearer than
-// `cap` to an opaque pixel (first > last when the row has none).
-std::pair<int, int> rowDistances(const QRgb *src, int width, int cap, uint16_t *out, int outLength)
+// Squared horizontal distance from each pixel of a row (given by its alpha bytes) to the nearest
+// opaque pixel of the row, `cap` squared where that is `cap` or more away. Returns the columns
+// that are nearer than `cap` to an opaque pixel (first > last when the row has none).
+std::pair<int, int> rowDistances(const uint8_t *alpha, int width, int cap, uint16_t *out, int outLength)
 {
-    const int first = firstOpaque(src, width);
+    const int first = findAlpha(alpha, 0, width, true);
     if (first == width)
         return {0, -1};
-    const int last = lastOpaque(src, first, width);
+    const int last = lastOpaque(alpha, first, width);
     const int from = std::max(0, first - (cap - 1));
     const int to = std::min(width - 1, last + (cap - 1));
-    const uint16_t far = uint16_t(cap * cap);
-    std::fill(out, out + from, far);
-    std::fill(out + to + 1, out + outLength, far);
-    // Forward distances first, capped, then the backward ones folded in and squared.
-    int seen = std::numeric_limits<int>::min() / 2;
-    for (int x = from; x <= to; ++x) {
-        if (opaque(src[x]))
-            seen = x;
-        out[x] = uint16_t(std::min(x - seen, cap));
+    auto squared = [cap](int d) {
+        d = std::min(d, cap);
+        return uint16_t(d * d);
+    };
+    std::fill(out, out + from, squared(cap));
+    for (int x = from; x < first; ++x)
+        out[x] = squared(first - x);
+    // Runs of opaque pixels and the gaps between them, found 16 pixels at a time.
+    for (int x = first;;) {
+        const int gap = findAlpha(alpha, x, last + 1, false);
+        std::fill(out + x, out + gap, uint16_t(0));
+        if (gap > last)
+            break;
+        const int next = findAlpha(alpha, gap, last + 1, true);
+        for (int i = gap; i < next; ++i)
+            out[i] = squared(std::min(i - (gap - 1), next - i));
+        x = next;
     }
-    seen = std::numeric_limits<int>::max() / 2;
-    for (int x = to; x >= from; --x) {
-        if (opaque(src[x]))
-            seen = x;
-        const int g = std::min(int(out[x]), seen - x);
-        out[x] = uint16_t(g * g);
-    }
+    for (int x = last + 1; x <= to; ++x)
+        out[x] = squared(x - last);
+    std::fill(out + to + 1, out + outLength, squared(cap));
     return {from, to};
 }
 
@@ -555,11 +658,22 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
     std::vector<uint16_t> ring(size_t(window) * size_t(stride));
     std::vector<std::pair<int, int>> spans(static_cast<size_t>(window));
     std::vector<uint16_t> nearest(static_cast<size_t>(stride));
+    // The alpha of the next 16 rows from `batch`.
+    const PixelRows source(image);
+    const size_t alphaStride = size_t(roundUp(width, kGroup));
+    std::vector<uint8_t> alpha(alphaStride * kGroup);
+    int batch = -kGroup;
+    std::vector<const uint16_t *> windowRows(static_cast<size_t>(window));
+    std::vector<uint16_t> windowAdds(static_cast<size_t>(window));
     int entered = 0;
     for (int y = 0; y < height; ++y) {
         for (; entered < height && entered <= y + n; ++entered) {
+            if (entered >= batch + kGroup) {
+                batch = entered;
+                alphaRows(source, batch, std::min(kGroup, height - batch), alpha.data(), alphaStride);
+            }
             const size_t slot = size_t(entered % window);
-            spans[slot] = rowDistances(reinterpret_cast<const QRgb *>(image.constScanLine(entered)), width, n + 1,
+            spans[slot] = rowDistances(alpha.data() + size_t(entered - batch) * alphaStride, width, n + 1,
                                        ring.data() + slot * size_t(stride), stride);
         }
         const int q0 = std::max(0, y - n), q1 = std::min(height - 1, y + n);
@@ -576,26 +690,37 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
             writePixels(dst, width, streaming, [](int) { return QRgb(0); });
             continue;
         }
-        const int x0 = lo / 8 * 8, x1 = roundUp(hi + 1, 8);
-        std::fill(nearest.begin() + x0, nearest.begin() + x1, none);
+        // The rows of the window that have opaque pixels, with their squared distance.
+        int used = 0;
         for (int q = q0; q <= q1; ++q) {
             const size_t slot = size_t(q % window);
             if (spans[slot].first > spans[slot].second)
                 continue;
-            const uint16_t *g = ring.data() + slot * size_t(stride);
-            const uint16_t dy2 = uint16_t((y - q) * (y - q));
-            int x = x0;
+            windowRows[size_t(used)] = ring.data() + slot * size_t(stride);
+            windowAdds[size_t(used)] = uint16_t((y - q) * (y - q));
+            ++used;
+        }
+        int x = lo / 8 * 8;
+        const int x1 = roundUp(hi + 1, 8);
 #if defined(__SSE2__)
-            // Every value stays below 2^15, so the signed minimum is the unsigned one.
-            const __m128i add = _mm_set1_epi16(short(dy2));
-            for (; x < x1; x += 8) {
-                auto *d = reinterpret_cast<__m128i *>(nearest.data() + x);
-                const __m128i v = _mm_add_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(g + x)), add);
-                _mm_storeu_si128(d, _mm_min_epi16(_mm_loadu_si128(d), v));
+        // Every value stays below 2^15, so the signed minimum is the unsigned one.
+        __m128i adds[2 * kWindowedGlowMax + 1];
+        for (int k = 0; k < used; ++k)
+            adds[k] = _mm_set1_epi16(short(windowAdds[size_t(k)]));
+        for (; x < x1; x += 8) {
+            __m128i m = _mm_set1_epi16(short(none));
+            for (int k = 0; k < used; ++k) {
+                const __m128i g = _mm_loadu_si128(reinterpret_cast<const __m128i *>(windowRows[size_t(k)] + x));
+                m = _mm_min_epi16(m, _mm_add_epi16(g, adds[k]));
             }
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(nearest.data() + x), m);
+        }
 #endif
-            for (; x < x1; ++x)
-                nearest[size_t(x)] = std::min(nearest[size_t(x)], uint16_t(g[x] + dy2));
+        for (; x < x1; ++x) {
+            uint16_t m = none;
+            for (int k = 0; k < used; ++k)
+                m = std::min(m, uint16_t(windowRows[size_t(k)][x] + windowAdds[size_t(k)]));
+            nearest[size_t(x)] = m;
         }
         writePixels(dst, lo, streaming, [](int) { return QRgb(0); });
         const uint16_t *d = nearest.data() + lo;
@@ -606,23 +731,26 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
 
 // Large glows: vertical distances (capped at n + 1) in two sweeps down the image, then along each
 // row the lower envelope of the parabolas (x - p)^2 + vertical(p)^2. Every pass runs along memory.
-void glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt, bool streaming)
+// False when memory is short.
+bool glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt, bool streaming)
 {
     const int width = image.width();
     const int height = image.height();
     const size_t w = size_t(width);
     const uint16_t cap = uint16_t(n + 1);
     const qint64 limit = qint64(pixelAt.size()) - 1;
-    std::vector<uint16_t> vertical(w * size_t(height));
+    const std::unique_ptr<uint16_t[]> vertical = buffer<uint16_t>(w * size_t(height));
+    if (!vertical)
+        return false;
     for (int y = 0; y < height; ++y) {
         const auto *src = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        uint16_t *v = vertical.data() + size_t(y) * w;
+        uint16_t *v = vertical.get() + size_t(y) * w;
         const uint16_t *above = y > 0 ? v - w : nullptr;
         for (size_t x = 0; x < w; ++x)
             v[x] = opaque(src[x]) ? 0 : (above ? std::min(uint16_t(above[x] + 1), cap) : cap);
     }
     for (int y = height - 2; y >= 0; --y) {
-        uint16_t *v = vertical.data() + size_t(y) * w;
+        uint16_t *v = vertical.get() + size_t(y) * w;
         const uint16_t *below = v + w;
         for (size_t x = 0; x < w; ++x)
             v[x] = std::min(v[x], uint16_t(below[x] + 1));
@@ -631,7 +759,7 @@ void glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRg
     std::vector<int> vertices(w);
     std::vector<double> bounds(w + 1);
     for (int y = 0; y < height; ++y) {
-        const uint16_t *v = vertical.data() + size_t(y) * w;
+        const uint16_t *v = vertical.get() + size_t(y) * w;
         auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
         auto height2 = [v](int p) { return qint64(v[p]) * v[p] + qint64(p) * p; };
         int k = -1;
@@ -664,6 +792,7 @@ void glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRg
             return d <= limit ? pixelAt[size_t(d)] : QRgb(0);
         });
     }
+    return true;
 }
 
 } // namespace
@@ -674,7 +803,8 @@ constexpr int kMaxGlowSize = 1024;
 QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alpha)
 {
     // Only whether a pixel's alpha is zero matters, which premultiplication does not change.
-    const bool direct = source.format() == QImage::Format_ARGB32 || source.format() == QImage::Format_ARGB32_Premultiplied;
+    const bool direct =
+        source.format() == QImage::Format_ARGB32 || source.format() == QImage::Format_ARGB32_Premultiplied;
     const QImage image = direct ? source : source.convertToFormat(QImage::Format_ARGB32);
     const int width = image.width();
     const int height = image.height();
@@ -701,8 +831,8 @@ QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alp
     const bool streaming = out.sizeInBytes() > kStreamingBytes;
     if (windowed)
         glowWindowed(image, out, n, pixelAt, streaming);
-    else
-        glowEnvelope(image, out, n, pixelAt, streaming);
+    else if (!glowEnvelope(image, out, n, pixelAt, streaming))
+        out.fill(Qt::transparent);
     finishWriting(streaming);
     return out;
 }

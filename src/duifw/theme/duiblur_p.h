@@ -9,8 +9,9 @@
 
 // Blurs the alpha channel of `image` (converted to ARGB32 premultiplied in place) with three box
 // passes per direction, an approximation of a Gaussian of the given radius (capped at 128), then
-// paints every pixel in `color` weighted by its blurred alpha. Linear in the pixel count whatever
-// the radius.
+// paints every pixel in `color` weighted by its blurred alpha, exactly as a QPainter fill in
+// CompositionMode_SourceIn would. Linear in the pixel count whatever the radius. Where memory
+// runs short the pixels are left as they were.
 DUI_AUTOTEST_EXPORT void duiBlurAndTint(QImage &image, int radius, const QColor &color);
 
 // A glow around the opaque pixels of `source`: full alpha `alpha` up to `size * spread / 100`
