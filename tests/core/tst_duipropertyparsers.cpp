@@ -404,6 +404,53 @@ private slots:
         QVERIFY(!problem.isEmpty());
     }
 
+    // The builder's shortcut either declines a text or gives exactly what the general path gives.
+    void quickValueAgreesWithTheGeneralPath_data()
+    {
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("quick");
+        QTest::newRow("int") << QByteArray("number") << QByteArray("42") << true;
+        QTest::newRow("int, signed") << QByteArray("number") << QByteArray("-17") << true;
+        QTest::newRow("int, plus") << QByteArray("number") << QByteArray("+8") << true;
+        QTest::newRow("int, nine digits") << QByteArray("number") << QByteArray("999999999") << true;
+        QTest::newRow("int, ten digits") << QByteArray("number") << QByteArray("2147483647") << false;
+        QTest::newRow("int, spaces") << QByteArray("number") << QByteArray(" 3") << false;
+        QTest::newRow("int, sign only") << QByteArray("number") << QByteArray("-") << false;
+        QTest::newRow("int, empty") << QByteArray("number") << QByteArray("") << false;
+        QTest::newRow("int, word") << QByteArray("number") << QByteArray("x1") << false;
+        QTest::newRow("real") << QByteArray("real") << QByteArray("120") << true;
+        QTest::newRow("real, fraction") << QByteArray("real") << QByteArray("1.5") << false;
+        QTest::newRow("uint") << QByteArray("count") << QByteArray("3") << false;
+        QTest::newRow("bool") << QByteArray("flag") << QByteArray("1") << false;
+        QTest::newRow("enum") << QByteArray("mode") << QByteArray("Loud") << true;
+        QTest::newRow("enum, unknown") << QByteArray("mode") << QByteArray("Silent") << false;
+        QTest::newRow("enum, number") << QByteArray("mode") << QByteArray("7") << false;
+        QTest::newRow("enum, not Latin-1") << QByteArray("mode") << QByteArray("Loud\xc3\xa9") << false;
+        QTest::newRow("Qt enum") << QByteArray("pen") << QByteArray("DashLine") << true;
+        QTest::newRow("flags") << QByteArray("align") << QByteArray("AlignLeft|AlignVCenter") << true;
+        QTest::newRow("flags, one bad") << QByteArray("align") << QByteArray("AlignLeft|Sideways") << false;
+    }
+
+    void quickValueAgreesWithTheGeneralPath()
+    {
+        QFETCH(QByteArray, property);
+        QFETCH(QByteArray, text);
+        QFETCH(bool, quick);
+        PropertyHolder holder;
+        const QMetaProperty p = holder.metaObject()->property(holder.metaObject()->indexOfProperty(property.constData()));
+        QVERIFY(p.isValid());
+        QVariant fast;
+        QCOMPARE(DuiPropertyText::quickValue(p, text.constData(), &fast), quick);
+        if (!quick)
+            return;
+        QString problem;
+        const QVariant general = DuiPropertyText::valueFromText(p, QString::fromUtf8(text), &problem);
+        QVERIFY(problem.isEmpty());
+        QCOMPARE(fast.metaType(), general.metaType());
+        QCOMPARE(fast, general);
+    }
+
     void layoutKeysFollowTheRules()
     {
         DuiWidget widget;

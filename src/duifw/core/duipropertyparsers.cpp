@@ -342,5 +342,52 @@ QVariant valueFromText(const QMetaProperty &property, const QString &text, QStri
     }
 }
 
+bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value)
+{
+    const QMetaType type = property.metaType();
+    const int id = type.id();
+    if (getobjectPropertyCreatorMetaDataCreator()->contains(id))
+        return false;
+    if (property.isEnumType()) {
+        const QMetaEnum enumerator = property.enumerator();
+        if (!enumerator.isValid())
+            return false;
+        for (const char *c = utf8; *c; ++c) {
+            if (static_cast<unsigned char>(*c) >= 0x80)
+                return false; // not a key; the general path says why
+        }
+        bool ok = false;
+        const int v = enumerator.isFlag() ? enumerator.keysToValue(utf8, &ok) : enumerator.keyToValue(utf8, &ok);
+        if (!ok)
+            return false;
+        *value = enumVariant(type, v);
+        return true;
+    }
+    if (id != QMetaType::Int && id != QMetaType::Double && id != QMetaType::Float)
+        return false;
+    // The same plain integers plainInteger() accepts, read straight from the bytes.
+    const char *c = utf8;
+    bool negative = false;
+    if (*c == '-' || *c == '+')
+        negative = *c++ == '-';
+    int digits = 0;
+    int v = 0;
+    for (; *c; ++c, ++digits) {
+        if (*c < '0' || *c > '9' || digits == 9)
+            return false;
+        v = v * 10 + (*c - '0');
+    }
+    if (digits == 0)
+        return false;
+    v = negative ? -v : v;
+    if (id == QMetaType::Int)
+        *value = QVariant::fromValue(v);
+    else if (id == QMetaType::Double)
+        *value = QVariant::fromValue(double(v));
+    else
+        *value = QVariant::fromValue(float(v));
+    return true;
+}
+
 
 } // namespace DuiPropertyText

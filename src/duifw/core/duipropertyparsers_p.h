@@ -23,6 +23,11 @@ DUI_AUTOTEST_EXPORT double readLenientReal(const QString &text);
 // written (it was read as 0 or -1 instead); empty otherwise.
 DUI_AUTOTEST_EXPORT QVariant valueFromText(const QMetaProperty &property, const QString &text, QString *problem);
 
+// The builder's shortcut for the commonest texts: a plain integer for an int or real property, a
+// valid key (or "A|B" keys) of an enumeration or flag property. True with the value exactly as
+// valueFromText would give it; false for anything else, which then takes the general path.
+DUI_AUTOTEST_EXPORT bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value);
+
 } // namespace DuiPropertyText
 
 #endif // DUIPROPERTYPARSERS_P_H

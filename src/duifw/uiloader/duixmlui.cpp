@@ -134,7 +134,11 @@ void applyAttributes(QObject *object, const MXXmlElement *element)
                                          .arg(className(object), DuiXmlReport::quoted(QString::fromUtf8(rawName))));
             continue;
         }
-        const QString text = QString::fromUtf8(element->attributeUtf8(i));
+        const char *rawText = element->attributeUtf8(i);
+        QVariant quick;
+        if (DuiPropertyText::quickValue(property, rawText, &quick) && property.write(object, quick))
+            continue;
+        const QString text = QString::fromUtf8(rawText);
         QString problem;
         const QVariant value = DuiPropertyText::valueFromText(property, text, &problem);
         const bool written = property.write(object, value);
