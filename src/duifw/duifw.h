@@ -28,6 +28,13 @@
 #include "duipushbutton.h"
 #include "duiradiobutton.h"
 
+// item views
+#include "duiabstractscrollbar.h"
+#include "duihscrollbar.h"
+#include "duiscrollarea.h"
+#include "duiscrollbar.h"
+#include "duiscrollwidget.h"
+
 // xml
 #include "mxutility.h"
 #include "mxxmldocument.h"

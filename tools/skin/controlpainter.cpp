@@ -146,6 +146,27 @@ QImage radioImage(bool checked, ControlState state)
     return image;
 }
 
+QImage scrollTrackImage()
+{
+    // A faint groove: barely there on light backgrounds, so the thumb carries the bar.
+    QImage image = transparentImage(12, 12);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xC8, 0xC8, 0xC8, 110), 1));
+    p.setBrush(QColor(0xE4, 0xE4, 0xE4, 90));
+    p.drawRoundedRect(QRectF(1.5, 0.5, 9, 11), 3, 3);
+    return image;
+}
+
+QImage scrollThumbImage(bool hovered)
+{
+    QImage image = transparentImage(10, 12);
+    const Face face = hovered ? Face{QColor(0x8E, 0x8E, 0x8E), QColor(0x8E, 0x8E, 0x8E), QColor(0x6E, 0x6E, 0x6E)}
+                              : Face{QColor(0xB0, 0xB0, 0xB0), QColor(0xB0, 0xB0, 0xB0), QColor(0x92, 0x92, 0x92)};
+    roundedFace(image, face, 3);
+    return image;
+}
+
 QList<QImage> busyFrames()
 {
     // Index 0 transparent, then the slate of the check marks fading towards light grey.

@@ -22,6 +22,11 @@ QImage editImage(bool disabled);
 QImage checkBoxImage(bool checked, ControlState state);
 QImage radioImage(bool checked, ControlState state);
 
+// The scroll bar's track (12 x 12, cut in thirds along its length) and its thumb (10 x 12, whose
+// 3 x 4 corners serve both the vertical bar's three pieces and the horizontal bar's nine).
+QImage scrollTrackImage();
+QImage scrollThumbImage(bool hovered);
+
 // The frames of a 16 x 16 busy indicator: eight dots on a ring, the bright one going round.
 // Indexed images with a shared 8-entry table whose entry 0 is transparent.
 QList<QImage> busyFrames();

@@ -191,6 +191,9 @@ int main(int argc, char *argv[])
     ok &= save(root, QStringLiteral("duifw/busy.gif"), skin::encodeGif(skin::busyFrames(), 0, 100));
     ok &= savePng(root, QStringLiteral("duifw/edit_background.png"), skin::editImage(false));
     ok &= savePng(root, QStringLiteral("duifw/edit_background_disable.png"), skin::editImage(true));
+    ok &= savePng(root, QStringLiteral("duifw/scrollbar_background.png"), skin::scrollTrackImage());
+    ok &= savePng(root, QStringLiteral("duifw/scrollbar_thumb_normal.png"), skin::scrollThumbImage(false));
+    ok &= savePng(root, QStringLiteral("duifw/scrollbar_thumb_hover.png"), skin::scrollThumbImage(true));
 
     // Frame windows: border, body masks (header bands of 32, 80 and 30 pixels; none for popups),
     // title-bar buttons and the prompt dialog's icons.
