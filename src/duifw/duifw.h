@@ -29,8 +29,13 @@
 #include "duiradiobutton.h"
 
 // item views
+#include "duiabstractitemcontainer.h"
+#include "duiabstractitemview.h"
 #include "duiabstractscrollbar.h"
+#include "duiabstractviewitem.h"
 #include "duihscrollbar.h"
+#include "duilistitem.h"
+#include "duilistwidget.h"
 #include "duiscrollarea.h"
 #include "duiscrollbar.h"
 #include "duiscrollwidget.h"

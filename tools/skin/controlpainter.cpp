@@ -167,6 +167,20 @@ QImage scrollThumbImage(bool hovered)
     return image;
 }
 
+QImage listItemHoverImage()
+{
+    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0xE6, 0xE6, 0xE6));
+    return image;
+}
+
+QImage settingButtonDownImage()
+{
+    QImage image = transparentImage(24, 24);
+    roundedFace(image, Face{QColor(0xD6, 0xD6, 0xD6), QColor(0xCC, 0xCC, 0xCC), QColor(0x8A, 0x8A, 0x8A)}, 3);
+    return image;
+}
+
 QList<QImage> busyFrames()
 {
     // Index 0 transparent, then the slate of the check marks fading towards light grey.

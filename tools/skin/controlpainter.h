@@ -27,6 +27,11 @@ QImage radioImage(bool checked, ControlState state);
 QImage scrollTrackImage();
 QImage scrollThumbImage(bool hovered);
 
+// A list row under the pointer: a pale grey band (24 x 24) stretched over the row.
+QImage listItemHoverImage();
+// The selected list row's frame (24 x 24, cut in thirds): a grey rounded face the theme tints.
+QImage settingButtonDownImage();
+
 // The frames of a 16 x 16 busy indicator: eight dots on a ring, the bright one going round.
 // Indexed images with a shared 8-entry table whose entry 0 is transparent.
 QList<QImage> busyFrames();

@@ -194,6 +194,8 @@ int main(int argc, char *argv[])
     ok &= savePng(root, QStringLiteral("duifw/scrollbar_background.png"), skin::scrollTrackImage());
     ok &= savePng(root, QStringLiteral("duifw/scrollbar_thumb_normal.png"), skin::scrollThumbImage(false));
     ok &= savePng(root, QStringLiteral("duifw/scrollbar_thumb_hover.png"), skin::scrollThumbImage(true));
+    ok &= savePng(root, QStringLiteral("duifw/list_item_hover.png"), skin::listItemHoverImage());
+    ok &= savePng(root, QStringLiteral("mainframe/button_setting_down.png"), skin::settingButtonDownImage());
 
     // Frame windows: border, body masks (header bands of 32, 80 and 30 pixels; none for popups),
     // title-bar buttons and the prompt dialog's icons.
