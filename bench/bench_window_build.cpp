@@ -15,6 +15,8 @@
 #include <duilabelwidget.h>
 #include <duilineedit.h>
 #include <duipushbutton.h>
+#include <duilistwidget.h>
+#include <duiscrollwidget.h>
 #include <duispaceritem.h>
 #include <duitheme.h>
 #include <duixmlui.h>
@@ -295,7 +297,7 @@ DuiFrameWindow *galleryInCode()
 {
     auto *window = new CodeWindow;
     window->setTitle(QStringLiteral("duifw gallery"));
-    window->setFixSize(QSize(720, 560));
+    window->setFixSize(QSize(1000, 560));
     window->setCloseOnEscape(true);
     DuiWidget *content = window->rootWidget();
     auto add = [](DuiWidget *parent, DuiWidget *child) {
@@ -372,6 +374,29 @@ DuiFrameWindow *galleryInCode()
         l->setFixWidth(120);
     }
     add(page, new DuiSpacerItem(page));
+
+    // The lists column: two lists (empty, as the file alone builds them) and a scroll widget.
+    DuiWidget *lists = box(box(body, DuiWidget::VBox, QMargins(), 0), DuiWidget::VBox, QMargins(8, 12, 16, 12), 8);
+    lists->setFixWidth(280);
+    for (int height : {110, 130}) {
+        caption(lists, QStringLiteral("A list"));
+        add(lists, new DuiListWidget(lists))->setFixHeight(height);
+    }
+    caption(lists, QStringLiteral("Scrolling controls"));
+    auto *scroll = static_cast<DuiScrollWidget *>(add(lists, new DuiScrollWidget(lists)));
+    scroll->setContentLayoutType(DuiWidget::VBox);
+    scroll->setContentSpacing(6);
+    scroll->setContentMargins(QMargins(6, 6, 6, 6));
+    scroll->setFixHeight(120);
+    // Children of a scroll widget go into its content, as XML puts them there.
+    DuiWidget *scrolled = scroll->findChild<DuiWidget *>(QStringLiteral("ScrollWidgetContent"));
+    for (int i = 0; scrolled && i < 4; ++i) {
+        auto *c = static_cast<DuiCheckBox *>(add(scrolled, new DuiCheckBox(scrolled)));
+        c->setText(QStringLiteral("An option"));
+        c->setFixHeight(20);
+        add(scrolled, new DuiLineEdit(scrolled))->setFixHeight(24);
+    }
+    add(lists, new DuiSpacerItem(lists));
 
     DuiWidget *imagery = box(body, DuiWidget::VBox, QMargins(8, 12, 16, 12), 8);
     imagery->setFixWidth(170);

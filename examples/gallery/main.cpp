@@ -8,10 +8,96 @@
 #include <duiframewindow.h>
 #include <duihtmllabelwidget.h>
 #include <duilabelwidget.h>
+#include <duilistitem.h>
+#include <duilistwidget.h>
 #include <duitheme.h>
 #include <duixmlui.h>
 
+#include <QtCore/qtimer.h>
+#include <QtGui/qpainter.h>
+#include <QtGui/qstandarditemmodel.h>
+
 #include <cstdio>
+
+namespace {
+
+// A contact row of the fish-eye list: an application draws its own rows by subclassing DuiListItem.
+// A row under the pointer asks the list to select it; the list then grows it and its neighbours.
+class ContactItem : public DuiListItem
+{
+public:
+    explicit ContactItem(QStandardItem *modelItem = nullptr, QGraphicsItem *parent = nullptr)
+        : DuiListItem(modelItem, parent)
+    {
+        setAcceptHoverEvents(true);
+    }
+
+    DuiAbstractViewItem *createItem(QStandardItem *item, QGraphicsItem *parent) override
+    {
+        if (!item || item->text().isEmpty())
+            return nullptr;
+        return new ContactItem(item, parent);
+    }
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *) override
+    {
+        const QRectF r = rect();
+        painter->setRenderHint(QPainter::Antialiasing);
+        if (isSelected())
+            painter->fillRect(r, QColor::fromRgba(DuiTheme::getColor(DuiTheme::LightestColor)));
+        const qreal side = qMax<qreal>(r.height() - 8, 8);
+        const QRectF avatar(r.left() + 6, r.top() + (r.height() - side) / 2, side, side);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor::fromRgba(DuiTheme::getColor(DuiTheme::BaseColor)));
+        painter->drawEllipse(avatar);
+        const QString text = modelItem() ? modelItem()->text() : QString();
+        painter->setPen(Qt::white);
+        QFont initial = painter->font();
+        initial.setBold(true);
+        initial.setPixelSize(int(side * 0.5));
+        painter->setFont(initial);
+        painter->drawText(avatar, Qt::AlignCenter, text.section(QLatin1Char(' '), -1).left(1));
+        QFont name = painter->font();
+        name.setBold(isSelected());
+        name.setPixelSize(isSelected() ? 14 : 12);
+        painter->setFont(name);
+        painter->setPen(QColor(40, 52, 64));
+        painter->drawText(r.adjusted(side + 14, 0, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+    }
+
+protected:
+    void hoverEnterEvent(QGraphicsSceneHoverEvent *event) override
+    {
+        DuiListItem::hoverEnterEvent(event);
+        Q_EMIT itemSelected();
+    }
+};
+
+// A few hundred rows, as an application's contact or history list would hold.
+QStandardItemModel *rowsModel(QObject *parent, const QString &prefix)
+{
+    auto *model = new QStandardItemModel(parent);
+    static const char *const names[] = {"Alice", "Bao", "Carmen", "Dmitri", "Emeka", "Fatima", "Gustav", "Hana"};
+    for (int i = 0; i < 300; ++i)
+        model->appendRow(new QStandardItem(QStringLiteral("%1 %2 — %3").arg(prefix).arg(i + 1).arg(QLatin1String(names[i % 8]))));
+    return model;
+}
+
+// The lists of the gallery's lists page take their rows from the host.
+void fillLists(DuiFrameWindow *window)
+{
+    if (auto *plain = window->findChild<DuiListWidget *>(QStringLiteral("plainList")))
+        plain->setModel(rowsModel(plain, QStringLiteral("Row")));
+    if (auto *fishEye = window->findChild<DuiListWidget *>(QStringLiteral("fishEyeList"))) {
+        fishEye->addItemPrototype(new ContactItem);
+        fishEye->setDisplayMode(DuiListWidget::FishEye);
+        fishEye->setModel(rowsModel(fishEye, QStringLiteral("Contact")));
+        // Selected once the window is laid out, so that the list scrolls with its real height.
+        QTimer::singleShot(0, fishEye, [fishEye] { fishEye->selectIndex(0); });
+    }
+}
+
+} // namespace
 
 class GalleryHost : public QObject
 {
@@ -59,6 +145,7 @@ int main(int argc, char **argv)
                                       QObject::connect(&previewer, &Previewer::windowBuilt, [](DuiFrameWindow *window) {
                                           for (DuiAnimationWidget *animation : window->findChildren<DuiAnimationWidget *>())
                                               animation->start();
+                                          fillLists(window);
                                       });
                                   });
     delete host;

@@ -194,6 +194,12 @@ void tst_DuiListWidget::fishEyeHeight()
     QCOMPARE(f.list->indexSelected(), 0);
     Q_EMIT qobject_cast<DuiListItem *>(f.list->viewItemAt(1))->itemSelected();
     QCOMPARE(f.list->indexSelected(), 1);
+
+    // A new width while the rows grow (a list selected before it was first laid out): the
+    // selected row keeps its fish-eye height and takes the new width when the growth ends.
+    f.list->resize(300, 100);
+    QTRY_COMPARE(f.list->viewItemAt(1)->geometry(), QRectF(0, 35, 288, 44));
+    QCOMPARE(f.list->viewItemAt(2)->geometry().width(), 288.0);
 }
 
 void tst_DuiListWidget::fishEyeDeclinedItems()

@@ -14,6 +14,7 @@
 #include <QtCore/qmap.h>
 #include <QtCore/qmetaobject.h>
 #include <QtCore/qdir.h>
+#include <QtCore/qeventloop.h>
 #include <QtCore/qfileinfo.h>
 #include <QtCore/qloggingcategory.h>
 #include <QtCore/qtimer.h>
@@ -351,6 +352,11 @@ int Previewer::start()
         if (m_options.size.isValid())
             m_window->resize(m_options.size);
         m_window->show();
+        // The window as a person sees it: pending layouts and short transitions (a fish-eye
+        // list growing its selected row for 100 ms) have run.
+        QEventLoop settle;
+        QTimer::singleShot(250, &settle, &QEventLoop::quit);
+        settle.exec();
         const QImage image = render(m_window);
         if (image.isNull() || !image.save(m_options.screenshot)) {
             printError(QStringLiteral("%1: cannot write %2").arg(m_options.program, m_options.screenshot));

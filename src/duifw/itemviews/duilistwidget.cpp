@@ -205,6 +205,17 @@ void DuiListContainer::startFishEye()
     group->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
+void DuiListContainer::resizeEvent(QGraphicsSceneResizeEvent *event)
+{
+    Q_D(DuiListContainer);
+    DuiAbstractItemContainer::resizeEvent(event);
+    // The relayout at a new width gives every row its plain height, and a growth still running
+    // would end at the old width: the selected row grows again, to the new width.
+    if (event->oldSize().width() != event->newSize().width() && d->displayMode == DuiListWidget::FishEye
+        && d->selectedIndex >= 0)
+        startFishEye();
+}
+
 void DuiListContainer::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
     event->accept();

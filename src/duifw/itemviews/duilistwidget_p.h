@@ -39,6 +39,7 @@ public:
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QGraphicsSceneResizeEvent *event) override;
 
 private:
     qreal rowTop(int index) const;
