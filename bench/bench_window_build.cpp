@@ -184,16 +184,6 @@ QWidget *loadUi(const QByteArray &ui)
     return widget;
 }
 
-// Resident set size of this process in kilobytes.
-double residentKb()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toDouble() * 4 : 0;
-}
-
 // Child mode: builds one kind of window, shows and paints it, and prints how much the resident
 // size grew (kilobytes) from the started application to the shown window: the window with
 // everything it made the process load (fonts, styles, skin images).
@@ -202,26 +192,17 @@ int measureMemory(const QByteArray &kind)
     const std::string xml = generatedXml();
     const QByteArray ui = generatedUi();
     QWidget *window = nullptr;
-    const double before = residentKb();
+    const double before = bench::residentKb();
     timePhases([&]() -> QWidget * {
         if (kind == "duifw")
             return DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr));
         return loadUi(ui);
     }, true, &window);
     QCoreApplication::processEvents();
-    const double after = residentKb();
+    const double after = bench::residentKb();
     std::printf("%.0f\n", after - before);
     delete window;
     return 0;
-}
-
-double memoryOf(const char *program, const char *kind)
-{
-    QProcess child;
-    child.start(QString::fromLocal8Bit(program), {QStringLiteral("--memory"), QLatin1String(kind)});
-    if (!child.waitForFinished(120000))
-        return 0;
-    return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 void reportPhases(const char *what, const Phases &ours, const char *baselineName, const Phases &theirs)
@@ -445,8 +426,8 @@ int main(int argc, char **argv)
     const Phases uiPhases = medianPhases(7, [&] { return loadUi(ui); });
     reportPhases("1,000 controls: XML to first frame", oursPhases, "QUiLoader, the same .ui", uiPhases);
 
-    const double oursKb = memoryOf(argv[0], "duifw");
-    const double uiKb = memoryOf(argv[0], "uiloader");
+    const double oursKb = bench::memoryOf(argv[0], "duifw");
+    const double uiKb = bench::memoryOf(argv[0], "uiloader");
     std::printf("%-48s %9.1f MB   %-32s %9.1f MB   ratio %.2f\n", "1,000 controls shown: resident memory", oursKb / 1024,
                 "QUiLoader, the same .ui", uiKb / 1024, uiKb > 0 ? oursKb / uiKb : 0.0);
     return 0;

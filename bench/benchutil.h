@@ -5,6 +5,8 @@
 #define BENCHUTIL_H
 
 #include <QtCore/qelapsedtimer.h>
+#include <QtCore/qfile.h>
+#include <QtCore/qprocess.h>
 #include <QtCore/qstring.h>
 
 #include <algorithm>
@@ -34,6 +36,27 @@ inline void report(const char *what, double caseNs, const char *baselineName, do
 {
     std::printf("%-48s %12.3f ms   %-32s %12.3f ms   ratio %.2f\n", what, caseNs / 1e6, baselineName,
                 baselineNs / 1e6, baselineNs > 0 ? caseNs / baselineNs : 0.0);
+}
+
+// Resident set size of this process in kilobytes (Linux; 0 elsewhere).
+inline double residentKb()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * 4 : 0;
+}
+
+// Runs `program --memory kind` and reads the kilobytes it prints: a memory figure measured in a
+// process of its own, so that one kind's allocations do not count for the other.
+inline double memoryOf(const char *program, const char *kind)
+{
+    QProcess child;
+    child.start(QString::fromLocal8Bit(program), {QStringLiteral("--memory"), QLatin1String(kind)});
+    if (!child.waitForFinished(120000))
+        return 0;
+    return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 } // namespace bench
