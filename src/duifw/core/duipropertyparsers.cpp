@@ -177,25 +177,31 @@ QVariant integerFromText(const QString &text, QString *problem)
 
 // A text of at most nine digits with an optional sign and nothing else, as most sizes are
 // written; read here because QString::toDouble costs twenty times more.
-bool plainInteger(const QString &text, double *value)
+template <typename Char>
+bool plainInteger(const Char *begin, const Char *end, int *value)
 {
-    const qsizetype size = text.size();
-    qsizetype i = 0;
     bool negative = false;
-    if (i < size && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    if (i == size || size - i > 9)
+    if (begin != end && (*begin == Char('-') || *begin == Char('+')))
+        negative = *begin++ == Char('-');
+    if (begin == end || end - begin > 9)
         return false;
     int v = 0;
-    for (; i < size; ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
+    for (; begin != end; ++begin) {
+        if (*begin < Char('0') || *begin > Char('9'))
             return false;
-        v = v * 10 + (c - u'0');
+        v = v * 10 + int(*begin - Char('0'));
     }
-    *value = negative ? -double(v) : double(v);
+    *value = negative ? -v : v;
+    return true;
+}
+
+bool plainInteger(const QString &text, double *value)
+{
+    const char16_t *data = reinterpret_cast<const char16_t *>(text.utf16());
+    int v = 0;
+    if (!plainInteger(data, data + text.size(), &v))
+        return false;
+    *value = v == 0 && text.startsWith(QLatin1Char('-')) ? -0.0 : double(v); // as toDouble reads "-0"
     return true;
 }
 
@@ -365,21 +371,10 @@ bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value
     }
     if (id != QMetaType::Int && id != QMetaType::Double && id != QMetaType::Float)
         return false;
-    // The same plain integers plainInteger() accepts, read straight from the bytes.
-    const char *c = utf8;
-    bool negative = false;
-    if (*c == '-' || *c == '+')
-        negative = *c++ == '-';
-    int digits = 0;
+    // The same plain integers realFromText() reads without QString::toDouble, from the bytes.
     int v = 0;
-    for (; *c; ++c, ++digits) {
-        if (*c < '0' || *c > '9' || digits == 9)
-            return false;
-        v = v * 10 + (*c - '0');
-    }
-    if (digits == 0)
+    if (!plainInteger(utf8, utf8 + qstrlen(utf8), &v))
         return false;
-    v = negative ? -v : v;
     if (id == QMetaType::Int)
         *value = QVariant::fromValue(v);
     else if (id == QMetaType::Double)
