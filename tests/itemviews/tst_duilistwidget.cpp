@@ -222,7 +222,10 @@ void tst_DuiListWidget::fishEyeDeclinedItems()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Every row item the prototypes made is a row; nothing else stays in the container.
     QCOMPARE(c->findChildren<DuiAbstractViewItem *>(Qt::FindDirectChildrenOnly).size(), 4);
-    QCOMPARE(c->childItems().size(), 4);
+    QGraphicsItem *rowParent = c->itemAt(0)->parentItem();
+    QCOMPARE(rowParent->childItems().size(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(c->itemAt(i)->parentWidget(), c);
 }
 
 void tst_DuiListWidget::clicksAndContextMenu()

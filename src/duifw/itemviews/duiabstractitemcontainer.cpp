@@ -2,9 +2,40 @@
 #include "duiabstractitemcontainer.h"
 #include "duiabstractitemcontainer_p.h"
 
-#include "duiparent_p.h"
-
 #include <QtWidgets/qgraphicssceneevent.h>
+
+namespace {
+
+class RowParent final : public QGraphicsObject
+{
+public:
+    explicit RowParent(QGraphicsItem *parent)
+        : QGraphicsObject(parent)
+    {
+        setFlag(ItemHasNoContents);
+    }
+    QRectF boundingRect() const override { return {}; }
+    void paint(QPainter *, const QStyleOptionGraphicsItem *, QWidget *) override {}
+};
+
+} // namespace
+
+void DuiAbstractItemContainerPrivate::deleteRows(const QList<QPointer<DuiAbstractViewItem>> &rows)
+{
+    // Back to front: Qt removes a deleted item from its parent's child list, and taking the last
+    // child moves nothing, where taking the first moves all the others.
+    for (qsizetype i = rows.size() - 1; i >= 0; --i)
+        delete rows.at(i).data();
+}
+
+void DuiAbstractItemContainerPrivate::adopt(DuiAbstractViewItem *item)
+{
+    Q_Q(DuiAbstractItemContainer);
+    if (!item)
+        return;
+    item->setParentItem(rowParent);
+    item->setParent(q);
+}
 
 int DuiAbstractItemContainerPrivate::liveAtOrBefore(int index) const
 {
@@ -51,19 +82,25 @@ DuiAbstractItemContainer::DuiAbstractItemContainer(DuiAbstractItemContainerPriva
     init();
 }
 
-DuiAbstractItemContainer::~DuiAbstractItemContainer() = default;
+DuiAbstractItemContainer::~DuiAbstractItemContainer()
+{
+    Q_D(DuiAbstractItemContainer);
+    d->deleteRows(std::exchange(d->items, {}));
+}
 
 void DuiAbstractItemContainer::init()
 {
+    Q_D(DuiAbstractItemContainer);
     setFocusPolicy(Qt::ClickFocus);
     setDragPolicy(NotDragWindow);
+    d->rowParent = new RowParent(this);
+    d->rowParent->setParent(this);
 }
 
 void DuiAbstractItemContainer::appendItem(DuiAbstractViewItem *item)
 {
     Q_D(DuiAbstractItemContainer);
-    if (item)
-        duiSetParent(item, this);
+    d->adopt(item);
     d->items.append(item);
 }
 
@@ -76,10 +113,8 @@ void DuiAbstractItemContainer::insertItems(int index, const QList<DuiAbstractVie
 {
     Q_D(DuiAbstractItemContainer);
     index = qBound(0, index, int(d->items.size()));
-    for (DuiAbstractViewItem *item : items) {
-        if (item)
-            duiSetParent(item, this);
-    }
+    for (DuiAbstractViewItem *item : items)
+        d->adopt(item);
     d->items.insert(index, items.size(), nullptr);
     for (int i = 0; i < items.size(); ++i)
         d->items[index + i] = items.at(i);
@@ -96,16 +131,13 @@ void DuiAbstractItemContainer::removeItems(int first, int last)
     // Taken out of the list before deletion, so that nothing reached from a destructor sees them.
     const QList<QPointer<DuiAbstractViewItem>> gone = d->items.mid(first, last - first + 1);
     d->items.remove(first, last - first + 1);
-    for (const QPointer<DuiAbstractViewItem> &item : gone)
-        delete item.data();
+    d->deleteRows(gone);
 }
 
 void DuiAbstractItemContainer::clear()
 {
     Q_D(DuiAbstractItemContainer);
-    const QList<QPointer<DuiAbstractViewItem>> gone = std::exchange(d->items, {});
-    for (const QPointer<DuiAbstractViewItem> &item : gone)
-        delete item.data();
+    d->deleteRows(std::exchange(d->items, {}));
     layoutItems(size(), 0);
 }
 

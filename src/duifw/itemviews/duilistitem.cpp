@@ -48,7 +48,9 @@ void DuiDefaultListItem::_init()
     d->selectionFrame->setThemeColorType(7);
     d->selectionFrame->hide();
 
-    d->label = new DuiLabelWidget(this);
+    // Made before it joins the scene: a label sets its clipping flag in its constructor, and a
+    // flag change of an item in an indexed scene scans every item not yet indexed.
+    d->label = new DuiLabelWidget;
     duiSetParent(d->label, this);
     d->label->setAcceptedMouseButtons(Qt::NoButton);
     if (modelItem())

@@ -379,7 +379,7 @@ DuiAbstractViewItem *DuiListWidget::createViewItem(QStandardItem *item)
     Q_D(DuiListWidget);
     if (displayMode() != FishEye) {
         for (DuiAbstractViewItem *prototype : std::as_const(d->prototypes)) {
-            if (DuiAbstractViewItem *viewItem = prototype->createItem(item, d->container))
+            if (DuiAbstractViewItem *viewItem = prototype->createItem(item, d->rowParent()))
                 return viewItem;
         }
         return nullptr;
@@ -388,7 +388,7 @@ DuiAbstractViewItem *DuiListWidget::createViewItem(QStandardItem *item)
     // rows and items stay one to one. Items passed over are not kept.
     DuiAbstractViewItem *fallback = nullptr;
     for (DuiAbstractViewItem *prototype : std::as_const(d->prototypes)) {
-        DuiAbstractViewItem *viewItem = prototype->createItem(item, d->container);
+        DuiAbstractViewItem *viewItem = prototype->createItem(item, d->rowParent());
         if (auto *listItem = qobject_cast<DuiListItem *>(viewItem)) {
             delete fallback;
             connect(listItem, &DuiListItem::itemSelected, this, &DuiListWidget::onItemSelected);
@@ -406,7 +406,7 @@ void DuiListWidget::appendItem(QStandardItem *item)
 {
     Q_D(DuiListWidget);
     for (DuiAbstractViewItem *prototype : std::as_const(d->prototypes)) {
-        if (DuiAbstractViewItem *viewItem = prototype->createItem(item, d->container)) {
+        if (DuiAbstractViewItem *viewItem = prototype->createItem(item, d->rowParent())) {
             d->container->appendItem(viewItem);
             return;
         }

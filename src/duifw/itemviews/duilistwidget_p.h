@@ -72,6 +72,9 @@ public:
     QList<DuiAbstractViewItem *> prototypes;
     DuiListContainer *container = nullptr;
     bool insertingRows = false;
+
+    // Where the prototypes create the rows (see DuiAbstractItemContainerPrivate::rowParent).
+    QGraphicsItem *rowParent() const { return DuiAbstractItemContainerPrivate::rowParentOf(container); }
 };
 
 #endif // DUILISTWIDGET_P_H
