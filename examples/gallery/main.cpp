@@ -10,6 +10,8 @@
 #include <duilabelwidget.h>
 #include <duilistitem.h>
 #include <duilistwidget.h>
+#include <duimenu.h>
+#include <duipushbutton.h>
 #include <duitheme.h>
 #include <duixmlui.h>
 
@@ -129,8 +131,50 @@ public Q_SLOTS:
         DuiTheme::setColorTheme(next);
     }
 
+    // A menu button: the menu opens below the button, or above it when the screen ends first.
+    // Each opening makes a new menu, so it wears the skin chosen last.
+    void on_menuButton_clicked()
+    {
+        DuiFrameWindow *window = m_previewer->window();
+        auto *button = window ? window->findChild<DuiPushButton *>(QStringLiteral("menuButton")) : nullptr;
+        if (!button)
+            return;
+        DuiMenu *menu = DuiMenu::createPopupMenu();
+        menu->createFromFile(QStringLiteral("menu.xml"), this);
+        const QRect inView = window->mapFromScene(button->sceneBoundingRect()).boundingRect();
+        menu->popup(QRect(window->viewport()->mapToGlobal(inView.topLeft()), inView.size()), Qt::AlignBottom);
+    }
+
+    // The plain list's context menu, at the cursor.
+    void on_plainList_rightButtonClicked(int index)
+    {
+        m_row = index;
+        DuiMenu *menu = DuiMenu::createPopupMenu();
+        menu->createFromFile(QStringLiteral("rowmenu.xml"), this);
+        menu->popup();
+    }
+
+    void on_newWindow_triggered(bool) { say("New window"); }
+    void on_openFile_triggered(bool) { say("Open"); }
+    void on_showGrid_triggered(bool checked) { say(checked ? "Show grid: on" : "Show grid: off"); }
+    void on_nextSkin_triggered(bool) { on_nextThemeButton_clicked(); }
+    void on_about_triggered(bool) { say("About the gallery"); }
+    void on_openRow_triggered(bool) { say("Open row", m_row); }
+    void on_copyRow_triggered(bool) { say("Copy row", m_row); }
+    void on_removeRow_triggered(bool) { say("Remove row", m_row); }
+
 private:
+    static void say(const char *what, int row = -1)
+    {
+        if (row < 0)
+            std::printf("gallery: %s\n", what);
+        else
+            std::printf("gallery: %s %d\n", what, row + 1);
+        std::fflush(stdout);
+    }
+
     Previewer *m_previewer;
+    int m_row = -1;
 };
 
 int main(int argc, char **argv)

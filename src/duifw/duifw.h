@@ -73,6 +73,7 @@
 #include "mxabstractwinevenfilter.h"
 
 // popup
+#include "duimenu.h"
 #include "duitooltip.h"
 
 // platform

@@ -87,6 +87,7 @@ private slots:
     void initTestCase();
     void lintGallery();
     void lintReportsSkips();
+    void menuFiles();
     void missingAndBrokenFiles();
     void badArguments();
     void screenshotOffscreen();
@@ -137,6 +138,38 @@ void tst_DuiView::lintReportsSkips()
     const Run bad = run(duiview(), {QStringLiteral("--lint"), file}, offscreen());
     QCOMPARE(bad.code, 1);
     QVERIFY2(bad.out.contains("error:") && bad.out.contains("1 error(s)"), bad.out.constData());
+}
+
+void tst_DuiView::menuFiles()
+{
+    // The gallery's menus are clean.
+    for (const char *name : {"menu.xml", "rowmenu.xml"}) {
+        const QString menu = QStringLiteral(DUI_TEST_SOURCE_DIR "/../../examples/gallery/") + QLatin1String(name);
+        const Run r = run(duiview(), {QStringLiteral("--lint"), menu}, offscreen());
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains("0 finding(s), 0 error(s)"), r.out.constData());
+    }
+
+    const QString file = m_dir.filePath(QStringLiteral("menu.xml"));
+    writeFile(file, "<xmlui>\n<ActionGroup>\n  <Action text=\"A\" colour=\"red\"/>\n  <Item/>\n</ActionGroup>\n</xmlui>\n");
+    const Run r = run(duiview(), {QStringLiteral("--lint"), file}, offscreen());
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("%1:3: warning:").arg(file).toUtf8()) && r.out.contains("colour"), r.out.constData());
+    QVERIFY2(r.out.contains(QStringLiteral("%1:4: warning:").arg(file).toUtf8()) && r.out.contains("Item"), r.out.constData());
+    QVERIFY(r.out.contains("2 finding(s), 0 error(s)"));
+
+    // A screenshot shows the open menu in the row's colours: its border is row 3's.
+    const QString png = m_dir.filePath(QStringLiteral("menu.png"));
+    const Run shot = run(duiview(), {QStringLiteral("--theme"), QStringLiteral("3"), QStringLiteral("--screenshot"), png, file}, offscreen());
+    QCOMPARE(shot.code, 0);
+    const QImage image(png);
+    QVERIFY(image.width() > 60 && image.height() > 20);
+    QCOMPARE(image.pixel(0, image.height() / 2), qRgb(227, 188, 119));
+
+    writeFile(file, "<xmlui><ActionGroup><Action></xmlui>");
+    const Run bad = run(duiview(), {QStringLiteral("--lint"), file}, offscreen());
+    QCOMPARE(bad.code, 1);
+    QVERIFY2(bad.out.contains("1 error(s)"), bad.out.constData());
 }
 
 void tst_DuiView::missingAndBrokenFiles()

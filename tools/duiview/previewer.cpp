@@ -3,6 +3,7 @@
 
 #include <duiapplication.h>
 #include <duiframewindow.h>
+#include <duimenu.h>
 #include <duiresourcehandler.h>
 #include <duiresourceloader.h>
 #include <duitheme.h>
@@ -18,11 +19,13 @@
 #include <QtCore/qfileinfo.h>
 #include <QtCore/qloggingcategory.h>
 #include <QtCore/qtimer.h>
+#include <QtGui/qcursor.h>
 #include <QtGui/qguiapplication.h>
 #include <QtGui/qimage.h>
 #include <QtGui/qpixmap.h>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -104,7 +107,7 @@ bool noDisplayAvailable()
 QString previewUsage(const QString &program)
 {
     return QStringLiteral("usage: %1 [--theme N] [--screenshot OUT.png] [--size WxH] [--lint] [--watch] FILE.xml\n"
-                          "  shows the window an XML UI file describes\n"
+                          "  shows the window an XML UI file describes, or the menu a menu file describes\n"
                           "  --theme N           pick colour row N (0..9; default 0)\n"
                           "  --screenshot OUT    render the window offscreen to a PNG and exit\n"
                           "  --size WxH          window size for --screenshot\n"
@@ -242,6 +245,57 @@ DuiFrameWindow *Previewer::build(const QString &file, QList<DuiXmlDiagnostics::R
 
 namespace {
 
+// The path the loader is given for a file named on the command line.
+QString loaderPath(const QString &file)
+{
+    return QFileInfo::exists(file) ? QFileInfo(file).absoluteFilePath() : file;
+}
+
+} // namespace
+
+bool Previewer::isMenuFile(const QString &file)
+{
+    MXXmlDocument document;
+    if (!getResourceLoader()->loadXml(loaderPath(file), document))
+        return false;
+    const MXXmlElement *root = document.elementByPath(L"xmlui");
+    const MXXmlElement *first = root ? root->child(0) : nullptr;
+    return first && std::strcmp(first->tagUtf8(), "ActionGroup") == 0;
+}
+
+DuiMenu *Previewer::buildMenu(const QString &file, QList<DuiXmlDiagnostics::Record> *records)
+{
+    DuiXmlDiagnostics diagnostics;
+    auto *menu = new DuiMenu;
+    if (!menu->createFromFile(loaderPath(file))) {
+        delete menu;
+        menu = nullptr;
+    }
+    if (records)
+        *records = diagnostics.records();
+    return menu;
+}
+
+QImage Previewer::renderMenu(DuiMenu *menu)
+{
+    menu->popup(QPoint(0, 0));
+    // The first item that can be chosen shows as under the pointer, so the picture has the
+    // row's selection colour too.
+    for (QAction *action : menu->actions()) {
+        if (action->isEnabled() && !action->isSeparator() && action->isVisible()) {
+            menu->setActiveAction(action);
+            break;
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    const QImage image = menu->grab().toImage();
+    menu->hide();
+    return image;
+}
+
+namespace {
+
 QString propertyRows(const QMetaObject *meta)
 {
     QStringList rows;
@@ -330,17 +384,14 @@ int Previewer::start()
     // duiview prints every record itself, with its file and line; their copies on dui.xml would
     // say each twice.
     QLoggingCategory::setFilterRules(QStringLiteral("dui.xml.warning=false"));
+    if (isMenuFile(m_options.file))
+        return startMenu();
     QList<DuiXmlDiagnostics::Record> records;
     m_window = build(m_options.file, &records);
     printRecords(records);
 
-    if (m_options.lint) {
-        int errors = 0;
-        for (const DuiXmlDiagnostics::Record &record : std::as_const(records))
-            errors += record.severity == DuiXmlDiagnostics::Error;
-        print(QStringLiteral("%1: %2 finding(s), %3 error(s)").arg(m_options.file).arg(records.size()).arg(errors));
-        return (errors || !m_window) ? 1 : 0;
-    }
+    if (m_options.lint)
+        return finishLint(records, m_window);
     if (!m_window) {
         printError(QStringLiteral("%1: %2 describes no window that can be built").arg(m_options.program, m_options.file));
         return 1;
@@ -357,17 +408,7 @@ int Previewer::start()
         QEventLoop settle;
         QTimer::singleShot(250, &settle, &QEventLoop::quit);
         settle.exec();
-        const QImage image = render(m_window);
-        if (image.isNull() || !image.save(m_options.screenshot)) {
-            printError(QStringLiteral("%1: cannot write %2").arg(m_options.program, m_options.screenshot));
-            return 1;
-        }
-        print(QStringLiteral("%1: rendered %2 (%3x%4) to %5")
-                  .arg(m_options.program, m_options.file)
-                  .arg(image.width())
-                  .arg(image.height())
-                  .arg(QFileInfo(m_options.screenshot).absoluteFilePath()));
-        return 0;
+        return saveScreenshot(render(m_window), m_options.file);
     }
 
     if (m_options.watch)
@@ -379,6 +420,47 @@ int Previewer::start()
             QCoreApplication::quit();
     });
     return -1;
+}
+
+int Previewer::finishLint(const QList<DuiXmlDiagnostics::Record> &records, bool built) const
+{
+    int errors = 0;
+    for (const DuiXmlDiagnostics::Record &record : records)
+        errors += record.severity == DuiXmlDiagnostics::Error;
+    print(QStringLiteral("%1: %2 finding(s), %3 error(s)").arg(m_options.file).arg(records.size()).arg(errors));
+    return (errors || !built) ? 1 : 0;
+}
+
+int Previewer::saveScreenshot(const QImage &image, const QString &what) const
+{
+    if (image.isNull() || !image.save(m_options.screenshot)) {
+        printError(QStringLiteral("%1: cannot write %2").arg(m_options.program, m_options.screenshot));
+        return 1;
+    }
+    print(QStringLiteral("%1: rendered %2 (%3x%4) to %5")
+              .arg(m_options.program, what)
+              .arg(image.width())
+              .arg(image.height())
+              .arg(QFileInfo(m_options.screenshot).absoluteFilePath()));
+    return 0;
+}
+
+// A menu file is linted, rendered or shown as the menu it describes.
+int Previewer::startMenu()
+{
+    QList<DuiXmlDiagnostics::Record> records;
+    std::unique_ptr<DuiMenu> menu(buildMenu(m_options.file, &records));
+    printRecords(records);
+    if (m_options.lint)
+        return finishLint(records, bool(menu));
+    if (!menu) {
+        printError(QStringLiteral("%1: %2 describes no menu that can be built").arg(m_options.program, m_options.file));
+        return 1;
+    }
+    if (!m_options.screenshot.isEmpty())
+        return saveScreenshot(renderMenu(menu.get()), QStringLiteral("the menu of ") + m_options.file);
+    menu->exec();
+    return 0;
 }
 
 void Previewer::fileChanged()

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include <duiframewindow.h>
+class DuiMenu;
 class DuiResourceHandler;
 
 struct PreviewOptions
@@ -59,6 +60,12 @@ Q_SIGNALS:
 public:
     // Builds the window of `file`; null with the diagnostics when it cannot be built.
     static DuiFrameWindow *build(const QString &file, QList<DuiXmlDiagnostics::Record> *records);
+    // True when `file` is a menu file: its xmlui element starts with an ActionGroup.
+    static bool isMenuFile(const QString &file);
+    // Builds the menu of a menu file; null with the diagnostics when it cannot be built.
+    static DuiMenu *buildMenu(const QString &file, QList<DuiXmlDiagnostics::Record> *records);
+    // Opens `menu` offscreen, its first item under the pointer, and renders it as it shows.
+    static QImage renderMenu(DuiMenu *menu);
     // Markdown reference of every class an XML file can name, with the properties its
     // attributes set and the names their enumerations accept.
     static QString classReference();
@@ -70,6 +77,10 @@ private Q_SLOTS:
 
 private:
     void printRecords(const QList<DuiXmlDiagnostics::Record> &records) const;
+    int finishLint(const QList<DuiXmlDiagnostics::Record> &records, bool built) const;
+    // Writes the screenshot of `what` (for the message) and answers the exit code.
+    int saveScreenshot(const QImage &image, const QString &what) const;
+    int startMenu();
     void connectReceivers(DuiFrameWindow *window);
 
     PreviewOptions m_options;

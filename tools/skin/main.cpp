@@ -3,6 +3,7 @@
 // theme.qrc). The output is byte-for-byte reproducible.
 #include "controlpainter.h"
 #include "gifwriter.h"
+#include "menupainter.h"
 #include "skinpainter.h"
 #include "windowpainter.h"
 
@@ -227,5 +228,12 @@ int main(int argc, char *argv[])
     }
     ok &= savePng(root, QStringLiteral("common/icon_setting_item.png"), skin::settingsIcon());
     ok &= savePng(root, QStringLiteral("duifw/hint_blue_exclamation.png"), skin::exclamationBadge());
+
+    // Menus: a style sheet per colour row and the images the sheets name.
+    for (int row = 0; row < skin::kMenuRows; ++row) {
+        ok &= save(root, QStringLiteral("duifw/menu_%1.css").arg(row), skin::menuStyleSheet(row));
+        ok &= savePng(root, QStringLiteral("duifw/css/") + skin::menuBackgroundName(row), skin::menuBackgroundImage(row));
+    }
+    ok &= savePng(root, QStringLiteral("duifw/css/menu_checked.png"), skin::menuCheckedImage());
     return ok ? 0 : 1;
 }
