@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#ifndef DUIPIPESELECT_P_H
+#define DUIPIPESELECT_P_H
+
+#include "duiglobal.h"
+
+#include <QtCore/qthread.h>
+
+class DuiPipeSocket;
+struct DuiPipeSelectPrivate;
+
+// The waiting thread of the pipe channel: it waits until the sockets that are its children can
+// read, write or accept, and hands each readiness back to its socket, queued, so that the I/O runs
+// in the thread this object lives in. It never touches a socket's buffers. The owner starts it
+// with QThread::start(); the destructor stops it and deletes the sockets and servers it parents.
+class DUI_AUTOTEST_EXPORT DuiPipeSelect : public QThread
+{
+    Q_OBJECT
+public:
+    DuiPipeSelect();
+    ~DuiPipeSelect() override;
+
+    // Operations waited for right now (for diagnostics and tests).
+    int watchCount() const;
+
+public Q_SLOTS:
+    void selectRead();
+    void selectWrite();
+    void selectConnect();
+    void socketDestroy(DuiPipeSocket *socket);
+
+protected:
+    void run() override;
+
+private:
+    enum Kind { Read, Write, Connect };
+    // Both are safe from any thread; the socket calls them with its own lock held, so that a
+    // descriptor is never watched after it was released.
+    void watch(DuiPipeSocket *socket, Kind kind, qintptr handle);
+    void forget(DuiPipeSocket *socket, qintptr retiredHandle);
+    void wake();
+
+    friend class DuiPipeSocket;
+    friend class DuiPipeEndpoint;
+    DuiPipeSelectPrivate *const d;
+    Q_DISABLE_COPY(DuiPipeSelect)
+};
+
+#endif // DUIPIPESELECT_P_H
