@@ -261,9 +261,14 @@ double mbPerSecond(double ns)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // Optional arguments pick cases: "one", "two", "ping" (all by default).
+    const QStringList picked = app.arguments().mid(1);
+    auto runs = [&](const char *which) { return picked.isEmpty() || picked.contains(QLatin1String(which)); };
     Channel channel;
 
     for (const int size : {4096, 65536}) {
+        if (!runs("one"))
+            break;
         const double rawNs = bench::medianNs(5, [&] { rawStream(size); });
         const double pipeNs = bench::medianNs(5, [&] { channelStream(channel, size); });
         char what[64];
@@ -272,7 +277,7 @@ int main(int argc, char **argv)
         std::printf("    %.0f MB/s against %.0f MB/s\n", mbPerSecond(pipeNs), mbPerSecond(rawNs));
     }
 
-    {
+    if (runs("two")) {
         RemoteClient remote;
         for (const int size : {4096, 65536}) {
             const double rawNs = bench::medianNs(5, [&] { rawStreamThreaded(size); });
@@ -284,6 +289,8 @@ int main(int argc, char **argv)
         }
     }
 
+    if (!runs("ping"))
+        return 0;
     const int rounds = 20000;
     const double rawNs = bench::medianNs(3, [&] { rawPingPong(rounds); });
     const double pipeNs = bench::medianNs(3, [&] { channelPingPong(channel, rounds); });

@@ -66,6 +66,9 @@ struct DuiPipeSocketPrivate
     mutable QRecursiveMutex readMutex;
     QByteArray readBuffer;
     int readOffset = 0;
+    // While a read turn announces bytes that still wait in the system: how many of them the
+    // receivers have not taken yet (see startSyncRead).
+    int announcedInSystem = 0;
     mutable QRecursiveMutex writeMutex;
     QByteArray writeBuffer;
     int writeOffset = 0;

@@ -18,6 +18,7 @@
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -338,6 +339,7 @@ void DuiPipeSocket::finishSyncConnect()
 void DuiPipeSocket::startSyncRead(bool bSync)
 {
     int received = 0;
+    int announced = 0;
     bool waiting = false;
     bool ended = false;
     {
@@ -345,6 +347,20 @@ void DuiPipeSocket::startSyncRead(bool bSync)
         if (!mayStartTurn(bSync, ReadPending))
             return;
         clearStateBits(ReadPending);
+        // With nothing buffered, what waits in the kernel is announced before it is taken: a
+        // receiver that reads in its slot gets it straight into its own memory. Whatever it
+        // leaves is buffered below as usual and not announced twice.
+        if (d->readable() == 0)
+            announced = d->announcedInSystem = waitingInSystem();
+    }
+    if (announced > 0)
+        Q_EMIT readAvailable();
+    {
+        QMutexLocker lock(&d->readMutex);
+        announced = d->announcedInSystem; // the part the receivers left in the kernel
+        d->announcedInSystem = 0;
+        if (!mayStartTurn(true, 0))
+            return; // closed meanwhile
         const int fd = int(d->handle);
         d->compactRead();
         d->readBuffer.reserve(d->readBuffer.size() + qMin(d->readLimit - d->readable(), int(DuiPipeSocketPrivate::ReadTurn)));
@@ -379,7 +395,7 @@ void DuiPipeSocket::startSyncRead(bool bSync)
             d->select->watch(this, DuiPipeSelect::Read, fd);
         }
     }
-    announceRead(waiting, received, ended);
+    announceRead(waiting, received - qMin(received, announced), ended);
 }
 
 void DuiPipeSocket::startSyncWrite(bool bSync)
@@ -447,7 +463,19 @@ int DuiPipeSocket::receiveDirect(char *destination, int maximum)
     do {
         n = ::recv(int(d->handle), destination, size_t(maximum), MSG_DONTWAIT);
     } while (n < 0 && errno == EINTR);
-    return n > 0 ? int(n) : 0;
+    if (n <= 0)
+        return 0;
+    d->announcedInSystem = qMax(0, d->announcedInSystem - int(n));
+    return int(n);
+}
+
+// With the read lock held: bytes the kernel holds for this socket.
+int DuiPipeSocket::waitingInSystem() const
+{
+    if (!(d->state.loadAcquire() & Connected) || d->handle < 0)
+        return 0;
+    int count = 0;
+    return ::ioctl(int(d->handle), FIONREAD, &count) == 0 ? count : 0;
 }
 
 void DuiPipeSocket::resumeReading()

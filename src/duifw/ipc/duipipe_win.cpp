@@ -315,6 +315,11 @@ int DuiPipeSocket::receiveDirect(char *, int)
     return 0;
 }
 
+int DuiPipeSocket::waitingInSystem() const
+{
+    return 0; // read() takes only what the overlapped reads delivered
+}
+
 // Restarts a read that paused at the buffer limit, in the socket's own thread.
 void DuiPipeSocket::resumeReading()
 {

@@ -92,6 +92,14 @@ QByteArray DuiPipeSocket::readAll()
     QByteArray taken;
     {
         QMutexLocker lock(&d->readMutex);
+        if (d->readable() == 0) {
+            // Nothing buffered: take what waits in the system, as read() does.
+            if (const int waiting = waitingInSystem()) {
+                taken.resize(waiting);
+                taken.resize(receiveDirect(taken.data(), waiting));
+            }
+            return taken;
+        }
         if (d->readOffset == 0) {
             taken.swap(d->readBuffer);
         } else {
@@ -107,7 +115,9 @@ QByteArray DuiPipeSocket::readAll()
 int DuiPipeSocket::bytesAvailable() const
 {
     QMutexLocker lock(&d->readMutex);
-    return d->readable();
+    // As read(): what is buffered, or when nothing is, what waits in the system.
+    const int buffered = d->readable();
+    return buffered > 0 ? buffered : waitingInSystem();
 }
 
 int DuiPipeSocket::bytesToWrite() const

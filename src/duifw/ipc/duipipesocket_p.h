@@ -77,6 +77,7 @@ private:
     bool listenOn(const QSharedPointer<DuiPipeEndpoint> &endpoint);
     int sendDirect(const char *data, int length);
     int receiveDirect(char *destination, int maximum);
+    int waitingInSystem() const;
     void resumeReading();
     bool mayStartTurn(bool bSync, int pendingBit) const;
     bool settleWriteQueue(bool failed);
