@@ -20,6 +20,11 @@ public:
 
 } // namespace
 
+QGraphicsObject *duiNewRowParent(QGraphicsItem *parent)
+{
+    return new RowParent(parent);
+}
+
 void DuiAbstractItemContainerPrivate::deleteRows(const QList<QPointer<DuiAbstractViewItem>> &rows)
 {
     // Back to front: Qt removes a deleted item from its parent's child list, and taking the last
@@ -93,7 +98,7 @@ void DuiAbstractItemContainer::init()
     Q_D(DuiAbstractItemContainer);
     setFocusPolicy(Qt::ClickFocus);
     setDragPolicy(NotDragWindow);
-    d->rowParent = new RowParent(this);
+    d->rowParent = duiNewRowParent(this);
     d->rowParent->setParent(this);
 }
 

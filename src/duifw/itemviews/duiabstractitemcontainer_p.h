@@ -8,6 +8,10 @@
 
 #include <QtCore/qpointer.h>
 
+// A parent item for rows that is no widget (see DuiAbstractItemContainerPrivate::rowParent): it
+// draws nothing and has no extent. Other row-holding controls use it too.
+DUI_AUTOTEST_EXPORT QGraphicsObject *duiNewRowParent(QGraphicsItem *parent);
+
 class DUI_AUTOTEST_EXPORT DuiAbstractItemContainerPrivate : public DuiWidgetPrivate
 {
     Q_DECLARE_PUBLIC(DuiAbstractItemContainer)
