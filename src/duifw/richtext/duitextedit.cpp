@@ -7,6 +7,7 @@
 #include "duimenu.h"
 #include "duiresourceloader.h"
 #include "duitheme.h"
+#include "duitextobject.h"
 #include "richtextedit_p.h"
 
 #include <algorithm>
@@ -120,6 +121,28 @@ void DuiTextEdit::on_mouseMove(QMouseEvent *event)
         d->proxy->unsetCursor();
 }
 
+// Hands a mouse event to the text object that draws the custom object under the pointer.
+static void dispatchToTextObject(RichTextEdit *rich, QMouseEvent *event)
+{
+    QTextDocument *doc = rich->document();
+    const QPoint point = event->position().toPoint();
+    QTextCharFormat format;
+    const int exact = qMin(rich->exactPositionFromPoint(point), doc->characterCount() - 1);
+    if (exact > 0) {
+        QTextCursor at(doc);
+        at.setPosition(exact);
+        format = at.charFormat();
+    } else {
+        format = rich->cursorForPosition(point).charFormat();
+    }
+    const uint index = format.property(DuiTextObject::IndexProperty).toUInt();
+    if (index == 0 || format.objectType() < QTextFormat::UserObject)
+        return;
+    auto *object = dynamic_cast<DuiTextObject *>(doc->documentLayout()->handlerForObject(format.objectType()));
+    if (object)
+        object->commonEvent(event, index);
+}
+
 void DuiTextEdit::textMousePressEvent(QMouseEvent *event)
 {
     Q_D(DuiTextEdit);
@@ -148,6 +171,7 @@ void DuiTextEdit::textMousePressEvent(QMouseEvent *event)
     if (!rich->selectionOnPress)
         rich->pressCursor = cursor;
     rich->lastPressPos = point;
+    dispatchToTextObject(rich, event);
 }
 
 void DuiTextEdit::textMouseReleaseEvent(QMouseEvent *event)
@@ -158,6 +182,7 @@ void DuiTextEdit::textMouseReleaseEvent(QMouseEvent *event)
     const QTextCursor cursor = rich->textCursor();
     if (cursor.hasSelection())
         rich->pressCursor.setPosition(cursor.position(), QTextCursor::KeepAnchor);
+    dispatchToTextObject(rich, event);
 }
 
 void DuiTextEdit::textMouseMoveEvent(QMouseEvent *event)
@@ -168,6 +193,7 @@ void DuiTextEdit::textMouseMoveEvent(QMouseEvent *event)
     if (!rich->selectionOnPress || !(event->buttons() & Qt::LeftButton)
         || (point - rich->lastLeftPressPos).manhattanLength() <= QApplication::startDragDistance()) {
         rich->baseMouseMoveEvent(event);
+        dispatchToTextObject(rich, event);
         return;
     }
     rich->selectionOnPress = false;

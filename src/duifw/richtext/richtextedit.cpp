@@ -12,7 +12,9 @@
 #include <QtCore/qmimedata.h>
 #include <QtGui/qabstracttextdocumentlayout.h>
 #include <QtGui/qevent.h>
+#include <QtGui/qregion.h>
 #include <QtGui/qtextdocument.h>
+#include <QtGui/qtextlayout.h>
 #include <QtGui/qtextobject.h>
 #include <QtWidgets/qgraphicsscene.h>
 #include <QtWidgets/qgraphicsview.h>
@@ -235,6 +237,9 @@ bool RichTextEdit::canInsertFromMimeData(const QMimeData *source) const
 {
     if (handlers.isEmpty() || !source)
         return false;
+    // Files and images are offered to the extensions attached through beginInsertFromMimeData.
+    if (!isReadOnly() && (source->hasUrls() || source->hasImage()))
+        return true;
     DuiTextEditCopyPasteHandler *head = handlers.first();
     if (!source->hasFormat(kTextEditMimeType))
         return head->canPasteData(source);
@@ -397,7 +402,9 @@ void RichTextEdit::on_edit_contentsChanged()
 
 void RichTextEdit::on_edit_contentsChange(int position, int charsRemoved, int charsAdded)
 {
-    if (charsRemoved > 0 && m_gifPool.isTimerActive())
+    m_imagePositionsDirty = true;
+    // Each removal puts the recount off again; it runs once, a second after the last one.
+    if (charsRemoved > 0 && m_gifPool.count() > 0)
         m_gifCleanupTimer.start();
     if (isReadOnly() || inputsBusy || inputs.isEmpty() || document()->isEmpty())
         return;
@@ -416,12 +423,63 @@ void RichTextEdit::on_edit_contentsChange(int position, int charsRemoved, int ch
     inputsBusy = false;
 }
 
-// New frames replace the resources; the layout keeps the images' places, so a repaint is enough.
+// New frames replace the resources; the layout keeps the images' places, so only the places of
+// the changed images are repainted.
 void RichTextEdit::on_updateGifImage(const QList<GifUpdateData> &updateList)
 {
-    for (const GifUpdateData &update : updateList)
+    const QRect visible = viewport()->rect();
+    QRegion dirty;
+    for (const GifUpdateData &update : updateList) {
         document()->addResource(QTextDocument::ImageResource, QUrl(update.name), update.pixmap);
-    viewport()->update();
+        for (const QRect &rect : imageRects(update.name)) {
+            if (rect.intersects(visible))
+                dirty += rect;
+        }
+    }
+    if (!dirty.isEmpty())
+        viewport()->update(dirty);
+}
+
+QList<QRect> RichTextEdit::imageRects(const QString &name)
+{
+    QTextDocument *doc = document();
+    if (m_imagePositionsDirty) {
+        m_imagePositions.clear();
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QTextCharFormat format = fragment.charFormat();
+                if (!format.isImageFormat())
+                    continue;
+                QList<int> &positions = m_imagePositions[format.toImageFormat().name()];
+                for (int i = 0; i < fragment.length(); ++i)
+                    positions.append(fragment.position() + i);
+            }
+        }
+        m_imagePositionsDirty = false;
+    }
+    QList<QRect> rects;
+    const auto found = m_imagePositions.constFind(name);
+    if (found == m_imagePositions.cend())
+        return rects;
+    QAbstractTextDocumentLayout *layout = doc->documentLayout();
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    for (int position : found.value()) {
+        const QTextBlock block = doc->findBlock(position);
+        const QTextLayout *textLayout = block.layout();
+        if (!textLayout)
+            continue;
+        const int offset = position - block.position();
+        const QTextLine line = textLayout->lineForTextPosition(offset);
+        if (!line.isValid())
+            continue;
+        const QPointF origin = layout->blockBoundingRect(block).topLeft();
+        const qreal x = line.cursorToX(offset);
+        const qreal next = line.cursorToX(offset + 1);
+        const QRectF rect(origin.x() + qMin(x, next), origin.y() + line.y(), qAbs(next - x), line.height());
+        rects.append(rect.toAlignedRect().adjusted(-1, -1, 1, 1).translated(-scroll));
+    }
+    return rects;
 }
 
 void RichTextEdit::on_delayDeleteGif()

@@ -113,6 +113,9 @@ public:
     void on_edit_contentsChange(int position, int charsRemoved, int charsAdded);
     void on_updateGifImage(const QList<GifUpdateData> &updateList);
     void on_delayDeleteGif();
+    // Where the images named `name` are drawn, in viewport coordinates.
+    QList<QRect> imageRects(const QString &name);
+    bool isRecountPending() const { return m_gifCleanupTimer.isActive(); }
     void on_link_clicked(const QUrl &url);
 
 protected:
@@ -134,6 +137,9 @@ private:
     DuiTextEdit *m_owner;
     GifPool m_gifPool;
     QTimer m_gifCleanupTimer;
+    // Document positions of the images by name, rebuilt after the text changed.
+    QHash<QString, QList<int>> m_imagePositions;
+    bool m_imagePositionsDirty = true;
     // Set while QTextBrowser handles a release, so that a link it activates is read from there.
     QPoint m_releasePos;
     bool m_inRelease = false;
