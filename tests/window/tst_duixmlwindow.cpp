@@ -3,6 +3,8 @@
 #include <duiframewindow.h>
 #include <duilabelwidget.h>
 #include <duipushbutton.h>
+#include <duiseparateline.h>
+#include <duitheme.h>
 #include <duititlebar.h>
 #include <duixmlui.h>
 
@@ -131,6 +133,12 @@ void tst_DuiXmlWindow::promptDialogResource()
     auto *accept = findIn<DuiPushButton>(dialog, "buttonAccept");
     auto *reject = findIn<DuiPushButton>(dialog, "buttonReject");
     QVERIFY(accept && reject);
+    // The rule above the buttons: a themed line over a white one.
+    auto *dark = findIn<DuiSeparateLine>(dialog, "separatorDark");
+    auto *light = findIn<DuiSeparateLine>(dialog, "separatorLight");
+    QVERIFY(dark && light);
+    QCOMPARE(dark->themeColorType(), int(DuiTheme::LineColor));
+    QCOMPARE(light->color(), QColor(Qt::white));
     QCOMPARE(accept->text(), QStringLiteral("确定"));
     QCOMPARE(reject->text(), QStringLiteral("取消"));
 
