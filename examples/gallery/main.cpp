@@ -4,17 +4,31 @@
 #include "previewer.h"
 
 #include <duianimationwidget.h>
+#include <duicombobox.h>
+#include <duicomboboxorg.h>
 #include <duidialog.h>
 #include <duiframewindow.h>
 #include <duihtmllabelwidget.h>
 #include <duilabelwidget.h>
+#include <duilistctrl.h>
+#include <duilistctrrowwidget.h>
 #include <duilistitem.h>
 #include <duilistwidget.h>
 #include <duimenu.h>
 #include <duipushbutton.h>
+#include <duisettingpagebuttontree.h>
+#include <duispaceritem.h>
+#include <duistackedwidget.h>
+#include <duitab.h>
+#include <duitextcursor.h>
+#include <duitextedit.h>
 #include <duitheme.h>
+#include <duitooltip.h>
 #include <duixmlui.h>
 
+#include <QtCore/qdir.h>
+#include <QtCore/qfileinfo.h>
+#include <QtCore/qpointer.h>
 #include <QtCore/qtimer.h>
 #include <QtGui/qpainter.h>
 #include <QtGui/qstandarditemmodel.h>
@@ -99,6 +113,82 @@ void fillLists(DuiFrameWindow *window)
     }
 }
 
+// The reply box starts with an animated GIF, drawn by the skin generator, that the editor's pool
+// moves.
+void addAnimatedGif(DuiFrameWindow *window)
+{
+    if (auto *reply = window->findChild<DuiTextEdit *>(QStringLiteral("replyEdit"))) {
+        DuiTextCursor cursor = reply->textCursor();
+        cursor.insertImage(QStringLiteral(":/theme/duifw/busy.gif"));
+        cursor.insertText(QStringLiteral(" Working on it"));
+    }
+}
+
+// The combo box that keeps its own items and the list control take their rows from the host.
+void fillCombosAndTasks(DuiFrameWindow *window)
+{
+    if (auto *colours = window->findChild<DuiComboBoxOrg *>(QStringLiteral("colourCombo")))
+        colours->setCurrentIndex(1);
+    if (auto *cities = window->findChild<DuiComboBox *>(QStringLiteral("cityCombo"))) {
+        static const char *const names[] = {"Amsterdam", "Berlin", "Cairo", "Delhi", "Edinburgh",
+                                            "Florence", "Geneva", "Hanoi", "Istanbul", "Jakarta"};
+        for (int i = 0; i < 10; ++i)
+            cities->insert(i, QString::fromLatin1(names[i]), i);
+        cities->setPlaceholderText(QStringLiteral("City"));
+        cities->setCurrentIndex(0);
+    }
+    auto *tasks = window->findChild<DuiListCtrl *>(QStringLiteral("taskList"));
+    if (!tasks)
+        return;
+    static const char *const names[] = {"Write report", "Call Bao", "Review patch", "Book trip", "Pay invoice", "Plan sprint"};
+    for (const char *name : names) {
+        const int row = tasks->rowCount();
+        DuiListCtrRowWidget *rowWidget = tasks->insertRow(-1, 28);
+        // The row's own layout keeps the button at its right end when the scroll bar shows.
+        rowWidget->setLayout(DuiWidget::HBox);
+        rowWidget->setMargins(QMargins(6, 3, 4, 3));
+        auto *label = new DuiLabelWidget;
+        label->setText(QString::fromUtf8(name));
+        tasks->addItem(row, label, QSize(150, 22));
+        rowWidget->addItem(new DuiSpacerItem(rowWidget));
+        auto *done = new DuiPushButton;
+        done->setText(QStringLiteral("Done"));
+        tasks->addItem(row, done, QSize(44, 22));
+        // The row goes once the button has finished its click.
+        const QPointer<DuiListCtrRowWidget> guard(rowWidget);
+        QObject::connect(done, &DuiPushButton::clicked, tasks, [tasks, guard] {
+            QMetaObject::invokeMethod(tasks, [tasks, guard] {
+                if (guard)
+                    tasks->removeRow(guard->rowNumber());
+            }, Qt::QueuedConnection);
+        });
+    }
+}
+
+// A tab bar named "<name>Tabs" turns the pages of the stacked widget named "<name>Pages".
+// Every control that carries a toolTip text shows it in the framework's bubble. The controller
+// belongs to the window, so it goes with it.
+void attachToolTips(DuiFrameWindow *window)
+{
+    auto *tips = new DuiToolTip(window);
+    for (DuiWidget *widget : window->findChildren<DuiWidget *>()) {
+        if (!widget->toolTip().isEmpty())
+            tips->attatchWidget(widget);
+    }
+}
+
+void pairTabsWithPages(DuiFrameWindow *window)
+{
+    for (DuiTab *tabs : window->findChildren<DuiTab *>()) {
+        QString name = tabs->objectName();
+        if (!name.endsWith(QLatin1String("Tabs")))
+            continue;
+        name.replace(name.size() - 4, 4, QStringLiteral("Pages"));
+        if (auto *pages = window->findChild<DuiStackedWidget *>(name))
+            QObject::connect(tabs, &DuiTab::selectChanged, pages, &DuiStackedWidget::setCurrentIndex);
+    }
+}
+
 } // namespace
 
 class GalleryHost : public QObject
@@ -123,6 +213,32 @@ public Q_SLOTS:
             text->setText(QStringLiteral("This prompt is the framework's own <b>commonDlg.xml</b>."));
         dialog->showModal();
         std::printf("gallery: the dialog closed with result %d\n", dialog->result());
+    }
+
+    // The settings window: a page row shows its page (the widget named by the row's page name)
+    // and hides the others.
+    void on_settingsButton_clicked()
+    {
+        const QString file = QFileInfo(QStringLiteral(DUI_GALLERY_XML)).dir().filePath(QStringLiteral("settings.xml"));
+        DuiFrameWindow *settings = DuiXmlUI::createFromFile(file, m_previewer->window());
+        if (!settings)
+            return;
+        auto *nav = settings->findChild<DuiSettingPageButtonTree *>(QStringLiteral("settingsNav"));
+        auto *pages = settings->findChild<DuiWidget *>(QStringLiteral("settingsPages"));
+        if (nav && pages) {
+            const auto showPage = [nav, pages](const QModelIndex &index) {
+                const QString name = nav->pageName(index);
+                if (name.isEmpty())
+                    return;
+                for (QGraphicsItem *item : pages->childItems()) {
+                    if (auto *page = qobject_cast<DuiWidget *>(item->toGraphicsObject()))
+                        page->setVisible(page->objectName() == name);
+                }
+            };
+            QObject::connect(nav, &DuiTreeWidget::leftButtonClicked, nav, showPage);
+            nav->expandItem(QStringLiteral("startupPage"));
+        }
+        settings->show();
     }
 
     void on_nextThemeButton_clicked()
@@ -190,6 +306,10 @@ int main(int argc, char **argv)
                                           for (DuiAnimationWidget *animation : window->findChildren<DuiAnimationWidget *>())
                                               animation->start();
                                           fillLists(window);
+                                          fillCombosAndTasks(window);
+                                          addAnimatedGif(window);
+                                          pairTabsWithPages(window);
+                                          attachToolTips(window);
                                       });
                                   });
     delete host;

@@ -25,20 +25,36 @@
 #include "duihtmllabelwidget.h"
 #include "duilabelwidget.h"
 #include "duilineedit.h"
+#include "duiprogressbar.h"
 #include "duipushbutton.h"
 #include "duiradiobutton.h"
+#include "duiscrolltext.h"
+#include "duiseparateline.h"
+#include "duisliderbase.h"
+#include "duisliderwidget.h"
+#include "duisliderwidgetext.h"
+#include "duistackedwidget.h"
+#include "duitab.h"
 
 // item views
 #include "duiabstractitemcontainer.h"
 #include "duiabstractitemview.h"
 #include "duiabstractscrollbar.h"
 #include "duiabstractviewitem.h"
+#include "duicategoryitem.h"
 #include "duihscrollbar.h"
+#include "duilistctrl.h"
+#include "duilistctrrowwidget.h"
 #include "duilistitem.h"
 #include "duilistwidget.h"
 #include "duiscrollarea.h"
 #include "duiscrollbar.h"
 #include "duiscrollwidget.h"
+#include "duisettingpagebuttontree.h"
+#include "duitreeitemcontainer.h"
+#include "duitreemodelitem.h"
+#include "duitreeviewitem.h"
+#include "duitreewidget.h"
 
 // xml
 #include "mxutility.h"
@@ -73,8 +89,22 @@
 #include "mxabstractwinevenfilter.h"
 
 // popup
+#include "duicombobox.h"
+#include "duicomboboxorg.h"
 #include "duimenu.h"
 #include "duitooltip.h"
+#include "duitooltipstyle.h"
+
+// richtext
+#include "duitextcompositeformat.h"
+#include "duitextcursor.h"
+#include "duitextedit.h"
+#include "duitexteditextern.h"
+#include "duitexteditgraphicsitem.h"
+#include "duitextobject.h"
+#include "duitexteditcopypastehandler.h"
+#include "duitextintellisenseinput.h"
+#include "duitextutils.h"
 
 // platform
 #include "duiwinapi.h"

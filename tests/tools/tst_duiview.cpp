@@ -206,7 +206,7 @@ void tst_DuiView::screenshotOffscreen()
         QVERIFY2(r.out.contains("rendered"), r.out.constData());
         const QImage image(png);
         QString why;
-        QVERIFY2(plausibleWindow(image, QSize(1000, 560), &why), qPrintable(why));
+        QVERIFY2(plausibleWindow(image, QSize(1000, 590), &why), qPrintable(why));
         headers << image.pixel(300, 8);
     }
     QVERIFY(headers[0] != headers[1]); // the skin follows --theme
@@ -296,7 +296,7 @@ void tst_DuiView::screenshotUnderXvfb()
     const Run r = run(duiview(), {QStringLiteral("--screenshot"), png, gallery()}, env);
     QVERIFY2(r.code == 0, r.out.constData());
     QString reason;
-    QVERIFY2(plausibleWindow(QImage(png), QSize(1000, 560), &reason), qPrintable(reason));
+    QVERIFY2(plausibleWindow(QImage(png), QSize(1000, 590), &reason), qPrintable(reason));
 }
 
 QTEST_GUILESS_MAIN(tst_DuiView)

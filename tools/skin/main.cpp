@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 // duiskin OUTDIR: paints every compiled-in skin image and writes it below OUTDIR (the folder of
 // theme.qrc). The output is byte-for-byte reproducible.
+#include "combopainter.h"
 #include "controlpainter.h"
 #include "gifwriter.h"
 #include "menupainter.h"
+#include "scrollbarpainter.h"
 #include "skinpainter.h"
+#include "tabsliderpainter.h"
+#include "treepainter.h"
 #include "windowpainter.h"
 
 #include "duitheme_p.h"
@@ -196,6 +200,9 @@ int main(int argc, char *argv[])
     ok &= savePng(root, QStringLiteral("duifw/scrollbar_thumb_normal.png"), skin::scrollThumbImage(false));
     ok &= savePng(root, QStringLiteral("duifw/scrollbar_thumb_hover.png"), skin::scrollThumbImage(true));
     ok &= savePng(root, QStringLiteral("duifw/list_item_hover.png"), skin::listItemHoverImage());
+    ok &= savePng(root, QStringLiteral("duifw/list_item_select.png"), skin::listItemSelectImage());
+    ok &= savePng(root, QStringLiteral("duifw/tree_collapse_icon.png"), skin::treeFolderIcon(false));
+    ok &= savePng(root, QStringLiteral("duifw/tree_expand_icon.png"), skin::treeFolderIcon(true));
     ok &= savePng(root, QStringLiteral("mainframe/button_setting_down.png"), skin::settingButtonDownImage());
 
     // Frame windows: border, body masks (header bands of 32, 80 and 30 pixels; none for popups),
@@ -229,11 +236,47 @@ int main(int argc, char *argv[])
     ok &= savePng(root, QStringLiteral("common/icon_setting_item.png"), skin::settingsIcon());
     ok &= savePng(root, QStringLiteral("duifw/hint_blue_exclamation.png"), skin::exclamationBadge());
 
+    // Combo boxes and the list control.
+    ok &= savePng(root, QStringLiteral("duifw/combobox_background.png"), skin::comboBackgroundImage(false));
+    ok &= savePng(root, QStringLiteral("duifw/combobox_background_disable.png"), skin::comboBackgroundImage(true));
+    for (const auto &s : states) {
+        ok &= savePng(root, QStringLiteral("duifw/combobox_dropdown_%1.png").arg(QLatin1String(s.name)),
+                      skin::comboDropDownImage(s.state));
+    }
+    using skin::ListRow;
+    ok &= savePng(root, QStringLiteral("duifw/KelvoCtrls/list_row_normal2.png"), skin::listRowImage(ListRow::Even));
+    ok &= savePng(root, QStringLiteral("duifw/KelvoCtrls/list_row_normal1.png"), skin::listRowImage(ListRow::Odd));
+    ok &= savePng(root, QStringLiteral("duifw/KelvoCtrls/list_row_active.png"), skin::listRowImage(ListRow::Active));
+    ok &= savePng(root, QStringLiteral("duifw/KelvoCtrls/list_row_chosen.png"), skin::listRowImage(ListRow::Chosen));
+    ok &= savePng(root, QStringLiteral("duifw/KelvoCtrls/comboBox_row_active.png"), skin::comboRowActiveImage());
+
+    // Tabs, sliders and progress bars.
+    using skin::TabState;
+    const struct
+    {
+        const char *name;
+        TabState state;
+    } tabStates[] = {{"normal", TabState::Normal}, {"hover", TabState::Hover},
+                     {"pressdown", TabState::Pressed}, {"selected", TabState::Selected}};
+    for (const auto &t : tabStates)
+        ok &= savePng(root, QStringLiteral("duifw/tab_%1.png").arg(QLatin1String(t.name)), skin::tabImage(t.state));
+    ok &= savePng(root, QStringLiteral("duifw/slider_background.png"), skin::sliderTrackImage());
+    ok &= savePng(root, QStringLiteral("duifw/slider_selected_part.png"), skin::sliderSelectedImage());
+    ok &= savePng(root, QStringLiteral("duifw/slider_thumb.png"), skin::sliderThumbImage());
+
     // Menus: a style sheet per colour row and the images the sheets name.
     for (int row = 0; row < skin::kMenuRows; ++row) {
         ok &= save(root, QStringLiteral("duifw/menu_%1.css").arg(row), skin::menuStyleSheet(row));
         ok &= savePng(root, QStringLiteral("duifw/css/") + skin::menuBackgroundName(row), skin::menuBackgroundImage(row));
     }
     ok &= savePng(root, QStringLiteral("duifw/css/menu_checked.png"), skin::menuCheckedImage());
+
+    // The text edit's vertical scroll bar: a style sheet per colour row and its handle images.
+    for (int row = 0; row < skin::kScrollBarRows; ++row) {
+        ok &= save(root, QStringLiteral("duifw/css/scrollbar_%1.css").arg(row), skin::scrollBarStyleSheet(row));
+        for (bool hovered : {false, true})
+            ok &= savePng(root, QStringLiteral("duifw/css/") + skin::scrollBarHandleName(row, hovered),
+                          skin::scrollBarHandleImage(row, hovered));
+    }
     return ok ? 0 : 1;
 }
