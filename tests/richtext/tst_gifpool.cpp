@@ -263,6 +263,23 @@ void tst_GifPool::recountRunsOnceAfterRemovals()
     QCOMPARE(pool->count(), 0);
 }
 
+namespace {
+
+// Collects the regions a widget is asked to paint.
+struct PaintRecorder : QObject
+{
+    QRegion region;
+    explicit PaintRecorder(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
 void tst_GifPool::cursorGifsMoveWithoutRelayout()
 {
     EditInView in;
@@ -294,8 +311,19 @@ void tst_GifPool::cursorGifsMoveWithoutRelayout()
     QCOMPARE(relayouts.size(), 0);
     QCOMPARE(resized.size(), 0);
     QCOMPARE(colourAt(), 0x00FF00u);
+    // Only the image's place is repainted, not the whole editor. (QGraphicsScene::changed cannot
+    // tell: connecting it makes the scene report whole items.)
+    // Nothing earlier stays pending: the scene's queued update pass, then the view's paint.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    in.view.viewport()->repaint();
+    PaintRecorder painted(in.view.viewport());
     edit->gifPool()->on_timeout();
     edit->gifPool()->on_timeout();
+    QTRY_VERIFY(!painted.region.isEmpty());
+    const QRect repainted = painted.region.boundingRect();
+    QVERIFY2(repainted.width() <= rects.first().width() + 8 && repainted.height() <= rects.first().height() + 8,
+             qPrintable(QStringLiteral("repainted %1x%2").arg(repainted.width()).arg(repainted.height())));
     QCOMPARE(colourAt(), 0x0000FFu);
 }
 

@@ -76,6 +76,8 @@ void DuiTextEdit::init()
     d->proxy->setWidget(d->richEdit);
     d->proxy->setMinimumSize(0, 0);
     d->proxy->setFocusPolicy(Qt::ClickFocus);
+    // The proxy renders only what is exposed, so a repaint of a few changed images stays small.
+    d->proxy->setFlag(QGraphicsItem::ItemUsesExtendedStyleOption);
 
     RichTextEdit *rich = d->richEdit;
     rich->setAcceptDrops(true);
