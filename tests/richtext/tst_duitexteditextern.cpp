@@ -114,6 +114,7 @@ void tst_DuiTextEditExtern::initTestCase()
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("fake.gif")), pngBytes(Qt::green)));
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("still.png")), pngBytes(Qt::green)));
     QVERIFY(writeFile(m_dir.filePath(QStringLiteral("cut.gif")), redGreenBlue().left(30)));
+    QVERIFY(writeFile(m_dir.filePath(QStringLiteral("a|b.gif")), redGreenBlue()));
 }
 
 void tst_DuiTextEditExtern::copyAndPasteGifsBetweenEditors()
@@ -127,12 +128,14 @@ void tst_DuiTextEditExtern::copyAndPasteGifsBetweenEditors()
     cursor.insertText(QStringLiteral("b"));
     cursor.insertImage(m_utf8Gif);
     cursor.insertImage(m_dir.filePath(QStringLiteral("still.png")));
+    cursor.insertImage(m_dir.filePath(QStringLiteral("a|b.gif")));
     cursor.insertText(QStringLiteral("c"));
     from.selectAll();
     from.copy();
     const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
     QVERIFY(clip && clip->hasFormat(kMime));
-    // Two pairs, the PNG left out, written as UTF-8.
+    // Two pairs, written as UTF-8: the PNG is left out, and so is the GIF whose name holds the
+    // separator.
     QCOMPARE(clip->data(kMime), (m_gif + '|' + m_gif + '|' + m_utf8Gif + '|' + m_utf8Gif + '|').toUtf8());
 
     DuiTextEdit to;
