@@ -14,6 +14,7 @@
 //   step grows with the children however the area is written; the scroll content stops at
 //   10,000 children, since filling a widget layout with n children already costs n² in Qt.
 
+#include "benchscene.h"
 #include "benchutil.h"
 
 #include <duiabstractitemcontainer.h>
@@ -98,22 +99,11 @@ std::unique_ptr<TextModel> textModel(int rows)
 }
 
 // A scene shown through a view of a realistic list size.
-struct Stage
+struct Stage : bench::SceneStage
 {
-    QGraphicsScene scene;
-    QGraphicsView view{&scene};
-
     Stage()
+        : SceneStage(kViewSize)
     {
-        scene.setSceneRect(0, 0, kViewSize.width(), kViewSize.height());
-        // As in a frame window's scene: no BSP index to keep up as rows come and go.
-        scene.setItemIndexMethod(QGraphicsScene::NoIndex);
-        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        view.setFrameShape(QFrame::NoFrame);
-        view.resize(kViewSize);
-        view.show();
-        QCoreApplication::processEvents();
     }
 };
 

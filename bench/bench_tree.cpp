@@ -11,6 +11,7 @@
 // below about 10,000 items Qt's own cost per item still grows with the count (cache and heap),
 // so that growth is the floor for the tree's.
 
+#include "benchscene.h"
 #include "benchutil.h"
 
 #include <duisettingpagebuttontree.h>
@@ -64,20 +65,11 @@ struct TreeModel
     }
 };
 
-struct Stage
+struct Stage : bench::SceneStage
 {
-    QGraphicsScene scene;
-    QGraphicsView view{&scene};
-
     Stage()
+        : SceneStage(kViewSize)
     {
-        scene.setSceneRect(0, 0, kViewSize.width(), kViewSize.height());
-        // As in a frame window's scene: no BSP index to keep up as rows come and go.
-        scene.setItemIndexMethod(QGraphicsScene::NoIndex);
-        view.setFrameShape(QFrame::NoFrame);
-        view.resize(kViewSize);
-        view.show();
-        QCoreApplication::processEvents();
     }
     DuiTreeWidget *tree()
     {

@@ -13,6 +13,7 @@
 #include <duipushbutton.h>
 #include <duixmlui.h>
 
+#include "twoscreens.h"
 #include "../platform/xvfbtestutil.h"
 
 #include <QtCore/qfile.h>
@@ -27,8 +28,8 @@
 
 namespace {
 
-const QRect kPrimary(0, 0, 1280, 800);
-const QRect kLeft(-1024, 100, 1024, 768);
+const QRect kPrimary = TwoScreens::primary;
+const QRect kLeft = TwoScreens::left;
 
 // A view at `topLeft` (global) holding one combo box of either kind at (20, 20), 160 x 24.
 struct Fixture
@@ -123,13 +124,6 @@ public:
     QList<DuiComboBox *> attached;
     QStringList selected;
 };
-
-void writeFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
-}
 
 // The data rows of a test that runs for both kinds of combo box.
 void bothKinds()
@@ -639,13 +633,9 @@ int main(int argc, char **argv)
         QApplication app(argc, argv);
         return runXvfbClient();
     }
-    // Two screens: the primary at the origin and one left of it, lower, at negative x (kLeft).
     QTemporaryDir config;
-    const QString json = config.filePath(QStringLiteral("screens.json"));
-    writeFile(json, R"({"windowFrameMargins": false, "screens": [
-        {"name": "primary", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96, "dpr": 1},
-        {"name": "left", "x": -1024, "y": 100, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1}]})");
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(json));
+    if (!TwoScreens::use(config))
+        return 1;
     QApplication app(argc, argv);
     tst_DuiComboBox test;
     return QTest::qExec(&test, argc, argv);

@@ -5,6 +5,7 @@
 #include <duitheme.h>
 #include <duixmldiagnostics.h>
 
+#include "twoscreens.h"
 #include "duimenu_p.h"
 
 #include <QtCore/qregularexpression.h>
@@ -19,8 +20,8 @@
 
 namespace {
 
-const QRect kPrimary(0, 0, 1280, 800);
-const QRect kLeft(-1024, 100, 1024, 768);
+const QRect kPrimary = TwoScreens::primary;
+const QRect kLeft = TwoScreens::left;
 
 void writeFile(const QString &path, const QByteArray &text)
 {
@@ -504,13 +505,9 @@ void tst_DuiMenu::screenForPointOffEveryScreen()
 
 int main(int argc, char **argv)
 {
-    // Two screens: the primary at the origin and one left of it, lower, at negative x (kLeft).
     QTemporaryDir config;
-    const QString json = config.filePath(QStringLiteral("screens.json"));
-    writeFile(json, R"({"windowFrameMargins": false, "screens": [
-        {"name": "primary", "x": 0, "y": 0, "width": 1280, "height": 800, "logicalDpi": 96, "dpr": 1},
-        {"name": "left", "x": -1024, "y": 100, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1}]})");
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(json));
+    if (!TwoScreens::use(config))
+        return 1;
     QApplication app(argc, argv);
     tst_DuiMenu test;
     return QTest::qExec(&test, argc, argv);
