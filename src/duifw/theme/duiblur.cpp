@@ -177,28 +177,25 @@ struct PixelRows
     int width, height;
 };
 
-// The alpha of pixels [x0, x0 + 16) x [y0, y0 + 16), turned on its side: row i of `out` holds
-// column x0 + i. Pixels outside the image read as 0.
-void alphaTileOnItsSide(const PixelRows &image, int x0, int y0, uint8_t *out, size_t outStride)
+// The alpha bytes of rows [y0, y0 + count), count at most 16, into rows of `out` at least
+// roundUp(width, 16) long, zeros past the width.
+void alphaRows(const PixelRows &image, int y0, int count, uint8_t *out, size_t outStride)
 {
-    const int rows = std::min(kGroup, image.height - y0);
-    const int columns = std::min(kGroup, image.width - x0);
+    // Row by row, along memory: the processor sees one stream and fetches ahead of it.
+    for (int j = 0; j < count; ++j) {
+        for (int x0 = 0; x0 < image.width; x0 += kGroup) {
+            const int columns = std::min(kGroup, image.width - x0);
+            uint8_t *o = out + size_t(j) * outStride + size_t(x0);
 #if defined(__SSE2__)
-    __m128i tile[kGroup];
-    for (int j = 0; j < kGroup; ++j)
-        tile[j] = j < rows ? alphaOf(image.row(y0 + j) + x0, columns) : _mm_setzero_si128();
-    transpose16(tile);
-    for (int i = 0; i < kGroup; ++i)
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + size_t(i) * outStride), tile[i]);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(o), alphaOf(image.row(y0 + j) + x0, columns));
 #else
-    for (int i = 0; i < kGroup; ++i)
-        std::fill(out + size_t(i) * outStride, out + size_t(i) * outStride + kGroup, uint8_t(0));
-    for (int j = 0; j < rows; ++j) {
-        const QRgb *src = image.row(y0 + j) + x0;
-        for (int i = 0; i < columns; ++i)
-            out[size_t(i) * outStride + size_t(j)] = uint8_t(qAlpha(src[i]));
-    }
+            const QRgb *src = image.row(y0 + j) + x0;
+            for (int x = 0; x < columns; ++x)
+                o[x] = uint8_t(qAlpha(src[x]));
+            std::fill(o + columns, o + kGroup, uint8_t(0));
 #endif
+        }
+    }
 }
 
 // Transposes one 16 x 16 byte tile.
@@ -282,19 +279,25 @@ public:
         , m_s(s)
         , m_t(t)
         , m_strip(buffer<uint8_t>(stride() * kGroup))
+        , m_alpha(buffer<uint8_t>(stride() * kGroup))
         , m_first(buffer<uint16_t>(stride() * kGroup))
         , m_second(buffer<uint16_t>(stride() * kGroup))
     {
     }
-    bool isValid() const { return RowStream::isValid() && m_strip && m_first && m_second; }
+    bool isValid() const { return RowStream::isValid() && m_strip && m_alpha && m_first && m_second; }
 
 protected:
     int make(int y0) override
     {
         const int width = m_image.width;
         uint8_t *strip = m_strip.get();
+        // The strip's alpha is read along the picture's rows, then turned on its side in cache.
+        uint8_t *alpha = m_alpha.get();
+        const int count = std::min(kGroup, m_rows - y0);
+        alphaRows(m_image, y0, count, alpha, stride());
+        std::fill(alpha + size_t(count) * stride(), alpha + size_t(kGroup) * stride(), uint8_t(0));
         for (int x0 = 0; x0 < width; x0 += kGroup)
-            alphaTileOnItsSide(m_image, x0, y0, strip + size_t(x0) * kGroup, kGroup);
+            transposeTile(alpha + x0, stride(), strip + size_t(x0) * kGroup, kGroup);
         boxStepDown(strip, m_first.get(), width, m_t, m_s);
         boxStepDown(m_first.get(), m_second.get(), width, m_s, m_t);
         boxStepDown(m_second.get(), strip, width, m_s, m_s);
@@ -306,7 +309,7 @@ protected:
 private:
     const PixelRows &m_image;
     const int m_s, m_t;
-    std::unique_ptr<uint8_t[]> m_strip;
+    std::unique_ptr<uint8_t[]> m_strip, m_alpha;
     std::unique_ptr<uint16_t[]> m_first, m_second;
 };
 
@@ -585,25 +588,6 @@ int lastOpaque(const uint8_t *alpha, int first, int width)
     while (x > first && alpha[x] == 0)
         --x;
     return x;
-}
-
-// The alpha bytes of rows [y0, y0 + count), count at most 16, into rows of `out` at least
-// roundUp(width, 16) long, where the glow finds runs of opaque pixels 16 at a time.
-void alphaRows(const PixelRows &image, int y0, int count, uint8_t *out, size_t outStride)
-{
-    for (int x0 = 0; x0 < image.width; x0 += kGroup) {
-        const int columns = std::min(kGroup, image.width - x0);
-        for (int j = 0; j < count; ++j) {
-            uint8_t *o = out + size_t(j) * outStride + size_t(x0);
-#if defined(__SSE2__)
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(o), alphaOf(image.row(y0 + j) + x0, columns));
-#else
-            const QRgb *src = image.row(y0 + j) + x0;
-            for (int x = 0; x < columns; ++x)
-                o[x] = uint8_t(qAlpha(src[x]));
-#endif
-        }
-    }
 }
 
 // Glows up to this size take the minimum over a window of rows, in 16-bit lanes; larger ones

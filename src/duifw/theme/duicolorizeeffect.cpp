@@ -25,24 +25,31 @@ QImage DuiColorizeEffect::tinted(const QImage &source, QRgb color)
     if (result.isNull())
         return result;
     result.setDevicePixelRatio(source.devicePixelRatio());
+    // The grey of the premultiplied pixel, screened with the colour (which leaves the pixel
+    // opaque), then cut back to the pixel's own alpha. The screen of each grey level is looked
+    // up; skins are mostly opaque or clear pixels, which need no scaling by their alpha.
     const int cr = qRed(color), cg = qGreen(color), cb = qBlue(color);
-    for (int y = 0; y < image.height(); ++y) {
+    QRgb screen[256];
+    for (int grey = 0; grey < 256; ++grey)
+        screen[grey] = qRgb(cr + grey - div255(cr * grey), cg + grey - div255(cg * grey), cb + grey - div255(cb * grey));
+    const int width = image.width();
+    const int height = image.height();
+    for (int y = 0; y < height; ++y) {
         const QRgb *in = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         QRgb *out = reinterpret_cast<QRgb *>(result.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = in[x];
-            // The grey of the premultiplied pixel, screened with the colour (which leaves the
-            // pixel opaque), then cut back to the pixel's own alpha.
-            const int grey = qGray(pixel);
-            const int r = cr + grey - div255(cr * grey);
-            const int g = cg + grey - div255(cg * grey);
-            const int b = cb + grey - div255(cb * grey);
-            if (alpha) {
-                const int a = qAlpha(pixel);
-                out[x] = qRgba(div255(r * a), div255(g * a), div255(b * a), a);
-            } else {
-                out[x] = qRgb(r, g, b);
+            const int a = alpha ? qAlpha(pixel) : 255;
+            if (a == 0) {
+                out[x] = 0;
+                continue;
             }
+            const QRgb screened = screen[qGray(pixel)];
+            if (a == 255) {
+                out[x] = screened;
+                continue;
+            }
+            out[x] = qRgba(div255(qRed(screened) * a), div255(qGreen(screened) * a), div255(qBlue(screened) * a), a);
         }
     }
     return result;
