@@ -12,10 +12,13 @@
 #include <duipipesocket_p.h>
 
 #include <QtCore/qcoreapplication.h>
+#include <QtCore/qelapsedtimer.h>
 #include <QtCore/qeventloop.h>
 #include <QtCore/qthread.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include <cerrno>
 #include <cstdio>
@@ -256,45 +259,122 @@ double mbPerSecond(double ns)
     return Total / 1e6 / (ns / 1e9);
 }
 
+// One case: `rounds` runs of each side (after one warm-up run of each), raw and pipe taking turns
+// (the raw pair first in even rounds, the pipe first in odd ones), so that both meet the same
+// load when other work shares the machine. A side left out (--raw, --pipe) is skipped.
+struct Paired
+{
+    double rawNs = 0;   // median
+    double pipeNs = 0;  // median
+    double ratio = 0;   // median of the per-round ratios pipe / raw
+    double minRatio = 0;
+};
+
+template <typename Raw, typename Pipe>
+Paired measure(bool rawSide, bool pipeSide, int rounds, Raw &&raw, Pipe &&pipe)
+{
+    auto timed = [](auto &&fn) {
+        QElapsedTimer timer;
+        timer.start();
+        fn();
+        return double(timer.nsecsElapsed());
+    };
+    if (rawSide)
+        raw();
+    if (pipeSide)
+        pipe();
+    std::vector<double> raws, pipes, ratios;
+    for (int i = 0; i < rounds; ++i) {
+        double r = 0, p = 0;
+        if (i % 2 == 0) {
+            r = rawSide ? timed(raw) : 0;
+            p = pipeSide ? timed(pipe) : 0;
+        } else {
+            p = pipeSide ? timed(pipe) : 0;
+            r = rawSide ? timed(raw) : 0;
+        }
+        raws.push_back(r);
+        pipes.push_back(p);
+        if (r > 0 && p > 0)
+            ratios.push_back(p / r);
+    }
+    auto median = [](std::vector<double> v) {
+        if (v.empty())
+            return 0.0;
+        std::sort(v.begin(), v.end());
+        return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    };
+    Paired result;
+    result.rawNs = median(raws);
+    result.pipeNs = median(pipes);
+    result.ratio = median(ratios);
+    result.minRatio = ratios.empty() ? 0 : *std::min_element(ratios.begin(), ratios.end());
+    return result;
+}
+
+void print(const char *what, const Paired &m, const char *rawName)
+{
+    std::printf("%-48s %12.3f ms   %-32s %12.3f ms   ratio %.2f (rounds: median %.2f, best %.2f)\n", what,
+                m.pipeNs / 1e6, rawName, m.rawNs / 1e6, m.rawNs > 0 ? m.pipeNs / m.rawNs : 0.0, m.ratio,
+                m.minRatio);
+}
+
+void printStream(const char *what, const Paired &m, const char *rawName)
+{
+    print(what, m, rawName);
+    std::printf("    %.0f MB/s against %.0f MB/s\n", m.pipeNs > 0 ? mbPerSecond(m.pipeNs) : 0.0,
+                m.rawNs > 0 ? mbPerSecond(m.rawNs) : 0.0);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    // Optional arguments pick cases: "one", "two", "ping" (all by default).
-    const QStringList picked = app.arguments().mid(1);
-    auto runs = [&](const char *which) { return picked.isEmpty() || picked.contains(QLatin1String(which)); };
-    Channel channel;
+    // Optional arguments pick cases: "one" (or "one4", "one64"), "two" (or "two4", "two64"),
+    // "ping"; all by default. "--raw" or "--pipe" runs only that side, so that a profiler or
+    // `perf stat` sees one side of one case alone.
+    QStringList picked = app.arguments().mid(1);
+    const bool rawSide = !picked.removeAll(QStringLiteral("--pipe"));
+    const bool pipeSide = !picked.removeAll(QStringLiteral("--raw"));
+    auto runs = [&](const QString &which) {
+        return picked.isEmpty() || picked.contains(which) || picked.contains(which.left(3));
+    };
+    std::unique_ptr<Channel> channel;
+    if (pipeSide)
+        channel = std::make_unique<Channel>();
 
     for (const int size : {4096, 65536}) {
-        if (!runs("one"))
-            break;
-        const double rawNs = bench::medianNs(5, [&] { rawStream(size); });
-        const double pipeNs = bench::medianNs(5, [&] { channelStream(channel, size); });
+        if (!runs(QStringLiteral("one%1").arg(size / 1024)))
+            continue;
+        const Paired m = measure(rawSide, pipeSide, 5, [&] { rawStream(size); },
+                                 [&] { channelStream(*channel, size); });
         char what[64];
         std::snprintf(what, sizeof what, "one thread: pipe 256 MB in %d KiB writes", size / 1024);
-        bench::report(what, pipeNs, "raw socketpair, one thread", rawNs);
-        std::printf("    %.0f MB/s against %.0f MB/s\n", mbPerSecond(pipeNs), mbPerSecond(rawNs));
+        printStream(what, m, "raw socketpair, one thread");
     }
 
-    if (runs("two")) {
-        RemoteClient remote;
+    if (runs(QStringLiteral("two4")) || runs(QStringLiteral("two64"))) {
+        std::unique_ptr<RemoteClient> remote;
+        if (pipeSide)
+            remote = std::make_unique<RemoteClient>();
         for (const int size : {4096, 65536}) {
-            const double rawNs = bench::medianNs(5, [&] { rawStreamThreaded(size); });
-            const double pipeNs = bench::medianNs(5, [&] { remote.stream(size); });
+            if (!runs(QStringLiteral("two%1").arg(size / 1024)))
+                continue;
+            const Paired m = measure(rawSide, pipeSide, 5, [&] { rawStreamThreaded(size); },
+                                     [&] { remote->stream(size); });
             char what[64];
             std::snprintf(what, sizeof what, "two threads: pipe 256 MB in %d KiB writes", size / 1024);
-            bench::report(what, pipeNs, "raw socketpair, two threads", rawNs);
-            std::printf("    %.0f MB/s against %.0f MB/s\n", mbPerSecond(pipeNs), mbPerSecond(rawNs));
+            printStream(what, m, "raw socketpair, two threads");
         }
     }
 
-    if (!runs("ping"))
+    if (!runs(QStringLiteral("ping")))
         return 0;
     const int rounds = 20000;
-    const double rawNs = bench::medianNs(3, [&] { rawPingPong(rounds); });
-    const double pipeNs = bench::medianNs(3, [&] { channelPingPong(channel, rounds); });
-    bench::report("pipe 64-byte ping-pong x 20000", pipeNs, "raw socketpair, two threads", rawNs);
-    std::printf("    %.1f us against %.1f us a round trip\n", pipeNs / rounds / 1e3, rawNs / rounds / 1e3);
+    const Paired m = measure(rawSide, pipeSide, 3, [&] { rawPingPong(rounds); },
+                             [&] { channelPingPong(*channel, rounds); });
+    print("pipe 64-byte ping-pong x 20000", m, "raw socketpair, two threads");
+    std::printf("    %.1f us against %.1f us a round trip\n", m.pipeNs / rounds / 1e3, m.rawNs / rounds / 1e3);
     return 0;
 }

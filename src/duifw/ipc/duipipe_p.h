@@ -69,16 +69,25 @@ struct DuiPipeSocketPrivate
     // While a read turn announces bytes that still wait in the system: how many of them the
     // receivers have not taken yet (see startSyncRead).
     int announcedInSystem = 0;
+    // Since that announcement a receiver found the system holding nothing more (Linux): the turn
+    // then only waits again, without a receive of its own that would find nothing either.
+    mutable bool systemSeenEmpty = false;
     mutable QRecursiveMutex writeMutex;
     QByteArray writeBuffer;
     int writeOffset = 0;
     bool writeFailed = false; // the peer is gone: writes are dropped until the reading side ends
+    // Bytes taken from the queue by the system's own write turn and not yet sent (on Linux the
+    // select thread's; see duipipe_unix.cpp). They count as unsent for bytesToWrite().
+    int writeInFlight = 0;
 
 
-    // Empties a buffer; one of ordinary size keeps its memory for the next turn.
+    static constexpr int KeptCapacity = 1 << 20; // a buffer up to this size keeps its memory
+
+    // Empties a buffer; one of ordinary size keeps its memory for the next turn, so that a steady
+    // stream does not allocate, and fault in, fresh pages for every turn.
     static void empty(QByteArray &buffer)
     {
-        if (buffer.capacity() <= ReadTurn + ReadChunk)
+        if (buffer.capacity() <= KeptCapacity)
             buffer.resize(0);
         else
             buffer.clear();
@@ -107,6 +116,7 @@ struct DuiPipeSocketPrivate
         writeBuffer.clear();
         writeOffset = 0;
         writeFailed = false;
+        writeInFlight = 0;
     }
 };
 

@@ -3,8 +3,15 @@
 
 // The channel on Linux: a Unix domain stream socket in the user's runtime folder (mode 0700), the
 // socket file itself 0600, and both ends check that the peer runs as the same user. Every call is
-// non-blocking; "pending" is EAGAIN, and the select thread waits for readiness with poll, woken by
-// an eventfd when the set of watched descriptors changes.
+// non-blocking; "pending" is EAGAIN. The select thread waits for readiness with epoll, each wait
+// armed once (EPOLLONESHOT) by whichever thread starts it, so that starting a wait never has to
+// wake the select thread; an eventfd wakes it only to stop or to close released descriptors.
+//
+// Who does the I/O: a socket reads in its own thread, straight into the receiver's memory when the
+// receiver reads in its readAvailable() slot. Writing starts in the writer's thread, straight from
+// the caller's bytes while the kernel has room; once the kernel is full, the select thread sends
+// the queue itself whenever there is room again, as an overlapped write does on Windows, and only
+// reports progress to the socket's thread.
 
 #include <QtCore/qcryptographichash.h>
 #include <QtCore/qfile.h>
@@ -15,9 +22,11 @@
 #include <cstddef>
 #include <cstring>
 #include <fcntl.h>
-#include <poll.h>
+#include <iterator>
+#include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
+#include <linux/sockios.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -60,6 +69,20 @@ bool peerIsSameUser(int fd)
     if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) < 0)
         return false;
     return credentials.uid == ::geteuid();
+}
+
+// Small writes while the peer has not yet read what was sent before wait for the select thread,
+// which sends them together with those that follow meanwhile: a stream of small writes then costs
+// a send and a wake of the reader per batch rather than per write. A write to an idle peer (the
+// reply of a request, say) still goes out at once. Larger writes always go at once.
+constexpr int CorkBelow = 16 * 1024;
+
+bool corked(int fd, int length)
+{
+    if (length <= 0 || length >= CorkBelow)
+        return false;
+    int unread = 0; // bytes sent on this socket that the peer has not received yet
+    return ::ioctl(fd, SIOCOUTQ, &unread) == 0 && unread > 0;
 }
 
 // Holds an exclusive lock on the folder of a socket path, so that the test for a stale socket,
@@ -208,18 +231,149 @@ void DuiPipeEndpoint::setAccepting(bool accepting)
 
 // ---- Socket ----
 
+// What the select thread needs of a socket to send its queue. The select thread keeps a reference
+// while it works on the socket, so the record outlives a socket deleted meanwhile.
 struct DuiPipeSocketSystem
 {
+    QAtomicInt references = 1; // the socket's own, plus one per registration and per send turn
+    // Guards `owner`: the select thread holds it while it touches the socket's queue, and the
+    // socket's destructor clears `owner` under it.
+    QMutex ownerLock;
+    DuiPipeSocket *owner = nullptr;
+    // Counts the releases of the handle (with both socket locks held): bytes taken under an older
+    // count belong to a connection that is gone.
+    quint32 generation = 0;
+    // Bytes the select thread took from the write queue and sends without holding the write lock;
+    // only the select thread touches them. They come before everything in the queue.
+    QByteArray sending;
+    int sendingOffset = 0;
+    quint32 sendingGeneration = 0;
+    // A writeAvailable() is on its way to the socket's thread; one is enough.
+    QAtomicInt writeNotice = 0;
+
+    void release()
+    {
+        if (!references.deref())
+            delete this;
+    }
 };
 
 DuiPipeSocketSystem *duiPipeCreateSocketSystem()
 {
-    return nullptr;
+    return new DuiPipeSocketSystem;
 }
 
-void duiPipeDestroySocketSystem(DuiPipeSocketSystem *)
+static void setOwner(DuiPipeSocketSystem *system, DuiPipeSocket *socket)
 {
+    QMutexLocker lock(&system->ownerLock);
+    system->owner = socket;
 }
+
+void duiPipeDestroySocketSystem(DuiPipeSocketSystem *system)
+{
+    {
+        QMutexLocker lock(&system->ownerLock);
+        system->owner = nullptr; // a send turn of the select thread under way drops its bytes
+    }
+    system->release();
+}
+
+// The select thread's tables. Each connected socket has one registration of its descriptor with
+// epoll, armed for reading, writing or both, and disarmed by the kernel when it reports (one-shot);
+// the thread that starts a wait arms it again, directly: epoll_ctl takes effect at once, even
+// while the select thread sleeps, so it is never woken for that. A listening endpoint has one
+// registration that all the sockets waiting to accept on it share.
+struct DuiPipeSelectPrivate
+{
+    struct Registration
+    {
+        int fd = -1;
+        quint32 armed = 0;                     // EPOLLIN and EPOLLOUT waited for now
+        DuiPipeSocket *socket = nullptr;       // a connected socket, or
+        DuiPipeSocketSystem *system = nullptr; // (its record, one reference held)
+        QList<DuiPipeSocket *> acceptors;      // those waiting to accept on a listening endpoint
+    };
+
+    QMutex mutex;
+    int epollFd = -1;
+    int wakeFd = -1;
+    quint64 nextToken = 1; // 0 stands for the eventfd
+    QHash<quint64, Registration> registrations;
+    QHash<DuiPipeSocket *, quint64> connected; // socket -> its registration
+    QHash<int, quint64> listeners;             // listening descriptor -> its registration
+    QHash<DuiPipeSocket *, int> accepting;     // listening socket -> the descriptor it waits on
+    QHash<DuiPipeSocket *, int> handedClient;  // listening socket told of a client, not yet accepted
+    QList<int> retired;                        // descriptors to close between two waits
+    QAtomicInt stop = 0;
+    bool running = false;     // the thread runs: retired descriptors wait for it
+    bool sleeping = false;    // it is inside epoll_wait
+    bool wakePending = false; // the eventfd was written since
+
+    // With the mutex held: tells the kernel what `r` waits for. A registration waiting for nothing
+    // stays disarmed, so that a hung-up socket nobody reads cannot report again and again.
+    void arm(quint64 token, const Registration &r)
+    {
+        if (!r.armed)
+            return;
+        epoll_event event {};
+        event.events = r.armed | EPOLLONESHOT;
+        event.data.u64 = token;
+        if (::epoll_ctl(epollFd, EPOLL_CTL_MOD, r.fd, &event) < 0)
+            qCWarning(lcDuiIpc) << "cannot watch descriptor" << r.fd << ":" << std::strerror(errno);
+    }
+
+    quint64 add(int fd, Registration r)
+    {
+        const quint64 token = nextToken++;
+        r.fd = fd;
+        epoll_event event {};
+        event.events = r.armed | EPOLLONESHOT; // disarmed unless it waits for something
+        event.data.u64 = token;
+        if (::epoll_ctl(epollFd, EPOLL_CTL_ADD, fd, &event) < 0)
+            qCWarning(lcDuiIpc) << "cannot watch descriptor" << fd << ":" << std::strerror(errno);
+        registrations.insert(token, std::move(r));
+        return token;
+    }
+
+    void remove(quint64 token)
+    {
+        const auto it = registrations.find(token);
+        if (it == registrations.end())
+            return;
+        ::epoll_ctl(epollFd, EPOLL_CTL_DEL, it->fd, nullptr); // the descriptor is still open here
+        if (it->system)
+            it->system->release();
+        registrations.erase(it);
+    }
+
+    // With the mutex held: the sockets still waiting on a listening descriptor wait again.
+    void armListener(int fd)
+    {
+        const auto found = listeners.constFind(fd);
+        if (found == listeners.cend())
+            return;
+        Registration &r = registrations[*found];
+        r.armed = r.acceptors.isEmpty() ? 0 : quint32(EPOLLIN);
+        arm(*found, r);
+    }
+
+    // With the mutex held: only a thread asleep in epoll_wait needs waking, and once.
+    void wakeSleeper()
+    {
+        if (!sleeping || wakePending)
+            return;
+        wakePending = true;
+        const quint64 one = 1;
+        (void)::write(wakeFd, &one, sizeof one);
+    }
+
+    void closeRetired()
+    {
+        for (int fd : std::as_const(retired))
+            ::close(fd);
+        retired.clear();
+    }
+};
 
 bool DuiPipeSocket::listenOn(const QSharedPointer<DuiPipeEndpoint> &endpoint)
 {
@@ -231,6 +385,7 @@ bool DuiPipeSocket::listenOn(const QSharedPointer<DuiPipeEndpoint> &endpoint)
         if (!d->select || !endpoint || endpoint->handle < 0)
             return false;
         d->resetBuffers();
+        setOwner(d->system, this);
         d->endpoint = endpoint;
         d->state.storeRelease(Listening);
         d->select->watch(this, DuiPipeSelect::Connect, endpoint->handle);
@@ -279,6 +434,7 @@ bool DuiPipeSocket::connectToServer(const QString &name)
             return true;
         }
         d->resetBuffers();
+        setOwner(d->system, this);
         d->handle = fd;
         d->state.storeRelease(Connected | ReadPending);
         d->select->watch(this, DuiPipeSelect::Read, fd);
@@ -325,6 +481,11 @@ void DuiPipeSocket::finishSyncConnect()
             qCWarning(lcDuiIpc) << "accepting on pipe" << d->endpoint->name << "failed:" << std::strerror(error);
             failed = true;
         }
+        // The select thread handed the readiness to this socket alone: the others waiting on the
+        // endpoint wait again, for the next client.
+        QMutexLocker selectLock(&d->select->d->mutex);
+        d->select->d->handedClient.remove(this);
+        d->select->d->armListener(listener);
     }
     if (connected) {
         Q_EMIT selectRead();
@@ -352,16 +513,27 @@ void DuiPipeSocket::startSyncRead(bool bSync)
         // leaves is buffered below as usual and not announced twice.
         if (d->readable() == 0)
             announced = d->announcedInSystem = waitingInSystem();
+        d->systemSeenEmpty = false;
     }
     if (announced > 0)
         Q_EMIT readAvailable();
     {
         QMutexLocker lock(&d->readMutex);
+        const bool allTaken = announced > 0 && d->announcedInSystem == 0 && d->systemSeenEmpty;
         announced = d->announcedInSystem; // the part the receivers left in the kernel
         d->announcedInSystem = 0;
         if (!mayStartTurn(true, 0))
             return; // closed meanwhile
         const int fd = int(d->handle);
+        if (allTaken && d->readable() == 0) {
+            // The receivers took every byte and saw the kernel empty: wait again at once. Bytes
+            // or an end that came since are reported as soon as the wait is armed.
+            setStateBits(ReadPending);
+            d->select->watch(this, DuiPipeSelect::Read, fd);
+            lock.unlock();
+            announceRead(true, 0, false);
+            return;
+        }
         d->compactRead();
         d->readBuffer.reserve(d->readBuffer.size() + qMin(d->readLimit - d->readable(), int(DuiPipeSocketPrivate::ReadTurn)));
         for (;;) {
@@ -369,7 +541,7 @@ void DuiPipeSocket::startSyncRead(bool bSync)
             if (room <= 0)
                 break; // paused until the reader takes bytes; the kernel holds the writer back
             if (received >= DuiPipeSocketPrivate::ReadTurn) {
-                waiting = true; // readable still: poll answers at once, after the others
+                waiting = true; // readable still: the wait reports at once, after the others
                 break;
             }
             const int want = qMin(room, DuiPipeSocketPrivate::ReadChunk);
@@ -398,7 +570,11 @@ void DuiPipeSocket::startSyncRead(bool bSync)
     announceRead(waiting, received - qMin(received, announced), ended);
 }
 
-void DuiPipeSocket::startSyncWrite(bool bSync)
+// A write turn in the socket's (or the writer's) thread: sends the queue while the kernel takes
+// it. Once the kernel is full the socket is WritePending and the select thread owns the queue: it
+// sends the rest whenever there is room (see DuiPipeSelect::run), so a turn asked for meanwhile
+// has nothing to do, whatever `bSync` says.
+void DuiPipeSocket::startSyncWrite(bool)
 {
     bool sent = false;
     bool waiting = false;
@@ -406,10 +582,17 @@ void DuiPipeSocket::startSyncWrite(bool bSync)
     bool failed = false;
     {
         QMutexLocker lock(&d->writeMutex);
-        if (!mayStartTurn(bSync, WritePending))
+        if (!mayStartTurn(false, WritePending))
             return;
-        clearStateBits(WritePending);
         const int fd = int(d->handle);
+        if (corked(fd, d->unsent())) {
+            // The select thread sends these bytes together with those that follow meanwhile.
+            setStateBits(WritePending);
+            d->select->watch(this, DuiPipeSelect::Write, fd);
+            lock.unlock();
+            announceWrite(true, false, false, false);
+            return;
+        }
         while (d->unsent() > 0) {
             const size_t size = size_t(qMin(d->unsent(), DuiPipeSocketPrivate::WriteChunk));
             const ssize_t n = ::send(fd, d->writeBuffer.constData() + d->writeOffset, size,
@@ -440,7 +623,7 @@ void DuiPipeSocket::startSyncWrite(bool bSync)
 // meet them again and end the connection in order.
 int DuiPipeSocket::sendDirect(const char *data, int length)
 {
-    if (!(d->state.loadAcquire() & Connected))
+    if (!(d->state.loadAcquire() & Connected) || corked(int(d->handle), length))
         return 0;
     int sent = 0;
     while (sent < length) {
@@ -463,8 +646,10 @@ int DuiPipeSocket::receiveDirect(char *destination, int maximum)
     do {
         n = ::recv(int(d->handle), destination, size_t(maximum), MSG_DONTWAIT);
     } while (n < 0 && errno == EINTR);
-    if (n <= 0)
+    if (n <= 0) {
+        d->systemSeenEmpty = true; // nothing, or the end: either way the wait reports what comes
         return 0;
+    }
     d->announcedInSystem = qMax(0, d->announcedInSystem - int(n));
     return int(n);
 }
@@ -475,7 +660,11 @@ int DuiPipeSocket::waitingInSystem() const
     if (!(d->state.loadAcquire() & Connected) || d->handle < 0)
         return 0;
     int count = 0;
-    return ::ioctl(int(d->handle), FIONREAD, &count) == 0 ? count : 0;
+    if (::ioctl(int(d->handle), FIONREAD, &count) != 0)
+        count = 0;
+    if (count == 0)
+        d->systemSeenEmpty = true;
+    return count;
 }
 
 void DuiPipeSocket::resumeReading()
@@ -504,10 +693,13 @@ void DuiPipeSocket::watchAgain()
         d->select->watch(this, DuiPipeSelect::Write, d->handle);
 }
 
-// Called with both locks held. The descriptor goes to the select thread, which closes it once it
-// is out of poll, so that its number cannot be reused while poll still watches it.
+// Called with both locks held. The descriptor goes to the select thread, which closes it between
+// two of its waits, when it is sure not to be sending on it, so that its number cannot be reused
+// while the select thread still uses it.
 void DuiPipeSocket::releaseHandle()
 {
+    ++d->system->generation; // what the select thread holds of the queue is dropped
+    d->writeInFlight = 0;
     if (d->select)
         d->select->forget(this, d->handle);
     d->handle = -1;
@@ -516,48 +708,19 @@ void DuiPipeSocket::releaseHandle()
 
 // ---- Select thread ----
 
-struct DuiPipeSelectPrivate
-{
-    struct Watch
-    {
-        int read = -1; // readable, or a connection to accept when `connect`
-        int write = -1;
-        bool connect = false;
-    };
-
-    mutable QRecursiveMutex mutex;
-    QHash<DuiPipeSocket *, Watch> watches;
-    QList<int> retired; // descriptors to close once poll has returned
-    int wakeFd = -1;
-    QAtomicInt stop = 0;
-    bool polling = false;     // the thread runs: retired descriptors wait for it
-    bool sleeping = false;    // it is inside poll with the list it built
-    bool wakePending = false; // the eventfd was written since
-
-    // With the mutex held: a changed list matters only to a thread asleep on the old one.
-    void wakeSleeper()
-    {
-        if (!sleeping || wakePending)
-            return;
-        wakePending = true;
-        const quint64 one = 1;
-        (void)::write(wakeFd, &one, sizeof one);
-    }
-
-    void closeRetired()
-    {
-        for (int fd : std::as_const(retired))
-            ::close(fd);
-        retired.clear();
-    }
-};
-
 DuiPipeSelect::DuiPipeSelect()
     : d(new DuiPipeSelectPrivate)
 {
+    d->epollFd = ::epoll_create1(EPOLL_CLOEXEC);
     d->wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    if (d->wakeFd < 0)
-        qCWarning(lcDuiIpc) << "no eventfd for the pipe select thread:" << std::strerror(errno);
+    if (d->epollFd < 0 || d->wakeFd < 0) {
+        qCWarning(lcDuiIpc) << "no epoll or eventfd for the pipe select thread:" << std::strerror(errno);
+        return;
+    }
+    epoll_event event {};
+    event.events = EPOLLIN;
+    event.data.u64 = 0;
+    ::epoll_ctl(d->epollFd, EPOLL_CTL_ADD, d->wakeFd, &event);
 }
 
 DuiPipeSelect::~DuiPipeSelect()
@@ -571,10 +734,18 @@ DuiPipeSelect::~DuiPipeSelect()
     {
         QMutexLocker lock(&d->mutex);
         d->closeRetired();
-        d->watches.clear();
+        const QList<quint64> tokens = d->registrations.keys();
+        for (quint64 token : tokens)
+            d->remove(token);
+        d->connected.clear();
+        d->listeners.clear();
+        d->accepting.clear();
+        d->handedClient.clear();
     }
     if (d->wakeFd >= 0)
         ::close(d->wakeFd);
+    if (d->epollFd >= 0)
+        ::close(d->epollFd);
     delete d;
 }
 
@@ -582,34 +753,81 @@ int DuiPipeSelect::watchCount() const
 {
     QMutexLocker lock(&d->mutex);
     int count = 0;
-    for (const DuiPipeSelectPrivate::Watch &w : std::as_const(d->watches))
-        count += (w.read >= 0) + (w.write >= 0);
+    for (const DuiPipeSelectPrivate::Registration &r : std::as_const(d->registrations)) {
+        if (r.socket)
+            count += bool(r.armed & EPOLLIN) + bool(r.armed & EPOLLOUT);
+        else
+            count += int(r.acceptors.size());
+    }
     return count;
 }
 
+// Arms the wait at once, from the calling thread; the select thread is not woken.
 void DuiPipeSelect::watch(DuiPipeSocket *socket, Kind kind, qintptr handle)
 {
-    {
-        QMutexLocker lock(&d->mutex);
-        DuiPipeSelectPrivate::Watch &w = d->watches[socket];
-        if (kind == Write) {
-            w.write = int(handle);
-        } else {
-            w.read = int(handle);
-            w.connect = kind == Connect;
+    const int fd = int(handle);
+    if (fd < 0 || d->epollFd < 0)
+        return;
+    QMutexLocker lock(&d->mutex);
+    if (kind == Connect) {
+        quint64 token = d->listeners.value(fd);
+        if (!token) {
+            token = d->add(fd, {});
+            d->listeners.insert(fd, token);
         }
-        d->wakeSleeper();
+        DuiPipeSelectPrivate::Registration &r = d->registrations[token];
+        if (!r.acceptors.contains(socket))
+            r.acceptors.append(socket);
+        d->accepting.insert(socket, fd);
+        r.armed = EPOLLIN;
+        d->arm(token, r);
+        return;
     }
+    const quint32 bit = kind == Write ? quint32(EPOLLOUT) : quint32(EPOLLIN);
+    quint64 token = d->connected.value(socket);
+    if (token && d->registrations.value(token).fd != fd) { // a new connection of the same socket
+        d->remove(token);
+        token = 0;
+    }
+    if (!token) {
+        DuiPipeSelectPrivate::Registration r;
+        r.socket = socket;
+        r.system = socket->d->system;
+        r.system->references.ref();
+        token = d->add(fd, std::move(r));
+        d->connected.insert(socket, token);
+    }
+    DuiPipeSelectPrivate::Registration &r = d->registrations[token];
+    r.armed |= bit;
+    d->arm(token, r);
 }
 
 void DuiPipeSelect::forget(DuiPipeSocket *socket, qintptr retiredHandle)
 {
     QMutexLocker lock(&d->mutex);
-    if (socket)
-        d->watches.remove(socket);
+    if (socket) {
+        if (const quint64 token = d->connected.take(socket))
+            d->remove(token);
+        // A listening socket that was handed a client and goes without accepting it: the others
+        // waiting on that endpoint wait again, so that the client is not left in the queue.
+        if (d->handedClient.contains(socket)) {
+            const int listener = d->handedClient.take(socket);
+            d->armListener(listener);
+        }
+        const auto waiting = d->accepting.constFind(socket);
+        if (waiting != d->accepting.cend()) {
+            if (const quint64 token = d->listeners.value(*waiting)) {
+                DuiPipeSelectPrivate::Registration &r = d->registrations[token];
+                r.acceptors.removeAll(socket);
+            }
+            d->accepting.erase(waiting);
+        }
+    }
     if (retiredHandle < 0)
         return;
-    if (d->polling) {
+    if (const quint64 token = d->listeners.take(int(retiredHandle)))
+        d->remove(token); // an endpoint closes
+    if (d->running) {
         d->retired.append(int(retiredHandle));
         d->wakeSleeper(); // the peer learns of the close only once the descriptor is closed
     } else {
@@ -626,97 +844,198 @@ void DuiPipeSelect::wake()
 
 void DuiPipeSelect::run()
 {
-    struct Target
-    {
-        DuiPipeSocket *socket;
-        Kind kind;
+    if (d->epollFd < 0)
+        return;
+
+    // Tells the socket's thread that its queue moved on, emptied, or failed. One notice at a time
+    // is enough: the slots look at the queue as it is when they run.
+    auto notify = [](DuiPipeSocket *socket, DuiPipeSocketSystem *system) {
+        if (!system->writeNotice.testAndSetOrdered(0, 1))
+            return;
+        QMetaObject::invokeMethod(socket, [socket] {
+            socket->d->system->writeNotice.storeRelease(0);
+            bool failed;
+            {
+                QMutexLocker lock(&socket->d->writeMutex);
+                failed = socket->d->writeFailed;
+            }
+            if (failed)
+                socket->resumeReading(); // the reading side delivers the last bytes, then ends
+            else
+                Q_EMIT socket->writeAvailable();
+        }, Qt::QueuedConnection);
     };
-    std::vector<pollfd> fds;
-    std::vector<Target> targets;
+
+    // A write turn of the select thread: takes the socket's queue under its write lock, sends it
+    // with no lock held (the writer keeps appending meanwhile), and settles under the lock again.
+    // The descriptor stays open throughout: released descriptors are closed only between waits.
+    auto sendQueue = [&](DuiPipeSocketSystem *system) {
+        for (;;) {
+            int fd = -1;
+            {
+                QMutexLocker ownerLock(&system->ownerLock);
+                DuiPipeSocket *socket = system->owner;
+                if (!socket)
+                    break;
+                DuiPipeSocketPrivate *sd = socket->d;
+                QMutexLocker lock(&sd->writeMutex);
+                const int state = sd->state.loadAcquire();
+                if ((state & (DuiPipeSocket::Closed | DuiPipeSocket::Listening))
+                    || !(state & DuiPipeSocket::WritePending) || sd->writeFailed) {
+                    system->sending.clear();
+                    system->sendingOffset = 0;
+                    break;
+                }
+                if (system->sendingGeneration != system->generation) { // left from an earlier connection
+                    system->sending.clear();
+                    system->sendingOffset = 0;
+                }
+                if (system->sendingOffset >= system->sending.size()) {
+                    if (sd->unsent() == 0) { // all sent: the writer may send directly again
+                        socket->clearStateBits(DuiPipeSocket::WritePending);
+                        sd->writeInFlight = 0;
+                        DuiPipeSocketPrivate::empty(sd->writeBuffer);
+                        sd->writeOffset = 0;
+                        notify(socket, system);
+                        break;
+                    }
+                    // Take the whole queue; the writer gets the emptied buffer, with its memory.
+                    DuiPipeSocketPrivate::empty(system->sending);
+                    system->sending.swap(sd->writeBuffer);
+                    system->sendingOffset = sd->writeOffset;
+                    system->sendingGeneration = system->generation;
+                    sd->writeOffset = 0;
+                }
+                sd->writeInFlight = int(system->sending.size()) - system->sendingOffset;
+                fd = int(sd->handle);
+            }
+
+            int error = 0;
+            bool sent = false;
+            while (system->sendingOffset < system->sending.size()) {
+                const size_t size = size_t(qMin(int(system->sending.size()) - system->sendingOffset,
+                                                DuiPipeSocketPrivate::WriteChunk));
+                const ssize_t n = ::send(fd, system->sending.constData() + system->sendingOffset, size,
+                                         MSG_DONTWAIT | MSG_NOSIGNAL);
+                if (n > 0) {
+                    system->sendingOffset += int(n);
+                    sent = true;
+                } else if (n < 0 && errno == EINTR) {
+                    continue;
+                } else {
+                    error = n < 0 ? errno : EPIPE;
+                    break;
+                }
+            }
+
+            QMutexLocker ownerLock(&system->ownerLock);
+            DuiPipeSocket *socket = system->owner;
+            if (!socket)
+                break;
+            DuiPipeSocketPrivate *sd = socket->d;
+            QMutexLocker lock(&sd->writeMutex);
+            const int state = sd->state.loadAcquire();
+            if ((state & (DuiPipeSocket::Closed | DuiPipeSocket::Listening)) || system->sendingGeneration != system->generation) {
+                system->sending.clear(); // closed meanwhile: the rest is dropped, as by close()
+                system->sendingOffset = 0;
+                break;
+            }
+            sd->writeInFlight = int(system->sending.size()) - system->sendingOffset;
+            if (error == EAGAIN || error == EWOULDBLOCK) {
+                // The kernel is full: wait for room, with the rest in hand.
+                watch(socket, Write, fd);
+                if (sent)
+                    notify(socket, system);
+                break;
+            }
+            if (error) { // the peer is gone (MSG_NOSIGNAL spares us SIGPIPE)
+                system->sending.clear();
+                system->sendingOffset = 0;
+                sd->writeInFlight = 0;
+                socket->settleWriteQueue(true);
+                socket->clearStateBits(DuiPipeSocket::WritePending);
+                notify(socket, system);
+                break;
+            }
+            // All in hand went out: take what the writer queued meanwhile.
+        }
+        system->release();
+    };
+
     {
         QMutexLocker lock(&d->mutex);
-        d->polling = true;
+        d->running = true;
     }
+    epoll_event events[64];
     for (;;) {
-        fds.clear();
-        targets.clear();
-        fds.push_back({d->wakeFd, POLLIN, 0});
-        targets.push_back({nullptr, Read});
+        QVarLengthArray<DuiPipeSocketSystem *, 64> writable; // each with a reference held
         {
             QMutexLocker lock(&d->mutex);
             d->closeRetired();
             if (d->stop.loadAcquire())
                 break;
-            for (auto it = d->watches.cbegin(); it != d->watches.cend(); ++it) {
-                if (it->read >= 0) {
-                    fds.push_back({it->read, POLLIN, 0});
-                    targets.push_back({it.key(), it->connect ? Connect : Read});
-                }
-                if (it->write >= 0) {
-                    fds.push_back({it->write, POLLOUT, 0});
-                    targets.push_back({it.key(), Write});
-                }
-            }
             d->sleeping = true;
         }
-        const int ready = ::poll(fds.data(), nfds_t(fds.size()), 10000);
-        const int pollError = errno;
-        QMutexLocker lock(&d->mutex);
-        d->sleeping = false;
-        if (d->wakePending) {
-            quint64 count;
-            (void)::read(d->wakeFd, &count, sizeof count);
-            d->wakePending = false;
-        }
-        if (d->stop.loadAcquire())
-            break;
-        if (ready <= 0) {
-            if (ready < 0 && pollError != EINTR) {
-                qCWarning(lcDuiIpc) << "poll failed:" << std::strerror(pollError);
+        const int ready = ::epoll_wait(d->epollFd, events, int(std::size(events)), -1);
+        const int waitError = errno;
+        {
+            QMutexLocker lock(&d->mutex);
+            d->sleeping = false;
+            if (d->stop.loadAcquire())
+                break;
+            if (ready < 0 && waitError != EINTR) {
+                qCWarning(lcDuiIpc) << "epoll_wait failed:" << std::strerror(waitError);
                 lock.unlock();
                 QThread::msleep(10);
+                continue;
             }
-            continue;
-        }
-
-        // One client wakes every socket listening on its endpoint; one of them is enough.
-        QVarLengthArray<int, 8> acceptingFrom;
-        for (size_t i = 1; i < fds.size(); ++i) {
-            if (!fds[i].revents)
-                continue;
-            DuiPipeSocket *socket = targets[i].socket;
-            const Kind kind = targets[i].kind;
-            const int fd = fds[i].fd;
-            // The entry may have changed since poll began: only what is still watched counts.
-            auto it = d->watches.find(socket);
-            if (it == d->watches.end())
-                continue;
-            if (kind == Write) {
-                if (it->write != fd)
+            for (int i = 0; i < ready; ++i) {
+                const quint64 token = events[i].data.u64;
+                if (token == 0) {
+                    quint64 count;
+                    (void)::read(d->wakeFd, &count, sizeof count);
+                    d->wakePending = false;
                     continue;
-                it->write = -1;
-                QMetaObject::invokeMethod(socket, [socket] { socket->startSyncWrite(true); }, Qt::QueuedConnection);
-            } else {
-                if (it->read != fd || it->connect != (kind == Connect))
-                    continue;
-                if (kind == Connect) {
-                    if (acceptingFrom.contains(fd))
-                        continue;
-                    acceptingFrom.append(fd);
                 }
-                it->read = -1;
-                it->connect = false;
-                if (kind == Connect)
-                    QMetaObject::invokeMethod(socket, [socket] { socket->finishSyncConnect(); }, Qt::QueuedConnection);
-                else
+                // A registration removed since the kernel reported it is gone from the table;
+                // its descriptor number may belong to another file by now, but not its token.
+                const auto it = d->registrations.find(token);
+                if (it == d->registrations.end())
+                    continue;
+                if (!it->socket) {
+                    // A client for a listening endpoint: one of the waiting sockets accepts it.
+                    it->armed = 0;
+                    if (!it->acceptors.isEmpty()) {
+                        DuiPipeSocket *socket = it->acceptors.takeFirst();
+                        d->accepting.remove(socket);
+                        d->handedClient.insert(socket, it->fd);
+                        QMetaObject::invokeMethod(socket, [socket] { socket->finishSyncConnect(); }, Qt::QueuedConnection);
+                    }
+                    continue;
+                }
+                const quint32 happened = events[i].events;
+                quint32 fired = 0;
+                if (happened & (EPOLLIN | EPOLLERR | EPOLLHUP))
+                    fired |= EPOLLIN;
+                if (happened & (EPOLLOUT | EPOLLERR | EPOLLHUP))
+                    fired |= EPOLLOUT;
+                fired &= it->armed;
+                it->armed &= ~fired;
+                d->arm(token, *it); // the one-shot report disarmed the other direction too
+                DuiPipeSocket *socket = it->socket;
+                if (fired & EPOLLIN) // posted under the mutex: the socket cannot be deleted meanwhile
                     QMetaObject::invokeMethod(socket, [socket] { socket->startSyncRead(true); }, Qt::QueuedConnection);
+                if (fired & EPOLLOUT) {
+                    it->system->references.ref();
+                    writable.append(it->system);
+                }
             }
-            if (it->read < 0 && it->write < 0)
-                d->watches.erase(it);
         }
+        for (DuiPipeSocketSystem *system : std::as_const(writable))
+            sendQueue(system); // releases the reference taken above
     }
     QMutexLocker lock(&d->mutex);
-    d->polling = false;
+    d->running = false;
     d->sleeping = false;
     d->closeRetired();
 }

@@ -10,9 +10,12 @@ class DuiPipeSocket;
 struct DuiPipeSelectPrivate;
 
 // The waiting thread of the pipe channel: it waits until the sockets that are its children can
-// read, write or accept, and hands each readiness back to its socket, queued, so that the I/O runs
-// in the thread this object lives in. It never touches a socket's buffers. The owner starts it
-// with QThread::start(); the destructor stops it and deletes the sockets and servers it parents.
+// read, write or accept, and hands each readiness back to its socket, queued, so that reading and
+// accepting run in the thread this object lives in, where the signals are emitted. A write that
+// the system could not take at once is completed by the system's side: on Windows the overlapped
+// write, on Linux this thread, which sends the socket's queue when there is room and then posts
+// the completion to the socket's thread. The owner starts it with QThread::start(); the destructor
+// stops it and deletes the sockets and servers it parents.
 class DUI_AUTOTEST_EXPORT DuiPipeSelect : public QThread
 {
     Q_OBJECT
@@ -35,7 +38,8 @@ protected:
 private:
     enum Kind { Read, Write, Connect };
     // Both are safe from any thread; the socket calls them with its own lock held, so that a
-    // descriptor is never watched after it was released.
+    // descriptor is never watched after it was released. On Linux watch() arms the wait itself
+    // and does not wake the thread.
     void watch(DuiPipeSocket *socket, Kind kind, qintptr handle);
     void forget(DuiPipeSocket *socket, qintptr retiredHandle);
     void wake();

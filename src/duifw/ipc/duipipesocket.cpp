@@ -46,13 +46,15 @@ int DuiPipeSocket::write(const char *data, int length)
     if (!data || length <= 0)
         return 0;
     bool allSent = false;
+    bool pending = false;
     {
         QMutexLocker lock(&d->writeMutex);
         const int state = d->state.loadAcquire();
         if ((state & (Closed | Listening)) || d->writeFailed)
             return 0;
         // Nothing queued and nothing waited for: the bytes may go straight out, uncopied.
-        const int sent = d->unsent() == 0 && !(state & WritePending) ? sendDirect(data, length) : 0;
+        pending = state & WritePending;
+        const int sent = d->unsent() == 0 && !pending ? sendDirect(data, length) : 0;
         allSent = sent == length;
         if (!allSent) {
             d->compactWrite();
@@ -61,7 +63,7 @@ int DuiPipeSocket::write(const char *data, int length)
     }
     if (allSent)
         Q_EMIT writeAvailable(); // the queue is empty, as after any completed write
-    else
+    else if (!pending) // else the system's write turn under way takes the new bytes too
         startSyncWrite(false);
     return length;
 }
@@ -123,7 +125,7 @@ int DuiPipeSocket::bytesAvailable() const
 int DuiPipeSocket::bytesToWrite() const
 {
     QMutexLocker lock(&d->writeMutex);
-    return d->unsent();
+    return d->unsent() + d->writeInFlight;
 }
 
 bool DuiPipeSocket::isConnected() const
@@ -174,6 +176,7 @@ bool DuiPipeSocket::shutDown()
     d->state.storeRelease(Closed);
     d->writeBuffer.clear();
     d->writeOffset = 0;
+    d->writeInFlight = 0;
     return true;
 }
 
