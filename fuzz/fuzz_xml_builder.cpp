@@ -7,6 +7,8 @@
 //   6     one font attribute: "name=value"
 //   7+    the parser of the registered type (7 - index) modulo the number of parsers
 
+#include "fuzzharness.h"
+
 #include <duipropertyparser.h>
 #include <duityperegister.h>
 #include <duiwidget.h>
@@ -15,7 +17,6 @@
 
 #include <QtCore/qbytearray.h>
 #include <QtGui/qfont.h>
-#include <QtWidgets/qapplication.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -44,18 +45,11 @@ void fillForm(const std::string &xml, bool collect)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
+void duifuzz::prepare()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_LOGGING_RULES", "*=false");
-    static int argc = 1;
-    static char name[] = "fuzz_xml_builder";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv); // lives for the whole run
     const QList<int> keys = getobjectPropertyCreatorMetaDataCreator()->keys();
     parserTypes().assign(keys.begin(), keys.end());
     std::sort(parserTypes().begin(), parserTypes().end());
-    return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -474,8 +474,10 @@ void tst_DuiButtons::radioGroupIsExclusive()
 
 void tst_DuiButtons::radioLeavesTheGroup()
 {
+    // construct() is protected; the XML builder calls it through doConstruct.
+    struct Group : DuiButtonGroup { using DuiButtonGroup::construct; };
     QGraphicsScene scene;
-    auto *group = new DuiButtonGroup;
+    auto *group = new Group;
     scene.addItem(group);
     // Radio buttons nested one level down, found when the group is constructed.
     auto *inner = new DuiWidget(group);
@@ -486,9 +488,7 @@ void tst_DuiButtons::radioLeavesTheGroup()
         radio->setParent(inner);
         radios << radio;
     }
-    // construct() is protected; the XML builder calls it through doConstruct.
-    struct Access : DuiButtonGroup { using DuiButtonGroup::construct; };
-    static_cast<Access *>(group)->construct();
+    group->construct();
     QCOMPARE(group->buttons().size(), 3);
 
     delete radios[2];
@@ -512,7 +512,7 @@ void tst_DuiButtons::radioLeavesTheGroup()
     third->setParent(inner);
     auto *fourth = new DuiRadioButton(inner);
     fourth->setParent(inner);
-    static_cast<Access *>(group)->construct();
+    group->construct();
     QCOMPARE(group->buttons().size(), 4);
     QPointer<DuiRadioButton> doomed = fourth;
     connect(radios[1], &DuiCheckBox::stateChanged, group, [&doomed](bool selected) {

@@ -68,7 +68,7 @@ class PropertyHolder : public DuiWidget
     Q_PROPERTY(Qt::PenStyle pen MEMBER pen)
     Q_PROPERTY(Qt::Alignment align MEMBER align)
 public:
-    enum Mode { Quiet = 1, Loud = 7 };
+    enum Mode : int { Quiet = 1, Loud = 7 }; // a fixed type: the builder writes -1 for an unknown key
     Q_ENUM(Mode)
     bool flag = true;
     int number = 5;

@@ -54,6 +54,7 @@ private slots:
     void gradientFiles();
     void gradientOnGreyBase();
     void badGradientFiles();
+    void gradientOffsetsClampWithoutOverflow();
     void baseColorWithMask();
     void absurdSize();
     void colourRules();
@@ -194,6 +195,16 @@ void tst_DuiFrameItem::gradientFiles()
     item.setDrawStyle(DuiFrameItem::PixmapDrawStyle);
     item.setMargin(QMargins());
     QCOMPARE(paintItem(&item).pixelColor(5, 50), QColor(Qt::red));
+}
+
+void tst_DuiFrameItem::gradientOffsetsClampWithoutOverflow()
+{
+    // Offsets of INT_MAX on a coloured base: summed in int they wrapped to negative numbers and
+    // clamped to black; they clamp to full lightness, white.
+    DuiFrameItem item;
+    item.resize(4, 4);
+    item.setImage(QStringLiteral(DUI_TEST_SOURCE_DIR "/data/gradient-int-max-offsets.xml"));
+    QCOMPARE(paintItem(&item).pixelColor(2, 2), QColor(Qt::white));
 }
 
 void tst_DuiFrameItem::gradientOnGreyBase()

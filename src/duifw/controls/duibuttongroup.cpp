@@ -70,8 +70,10 @@ void DuiButtonGroup::childEvent(QChildEvent *event)
     DuiWidget::childEvent(event);
     if (event->type() != QEvent::ChildRemoved)
         return;
-    // The child may be half destroyed: compare pointers only.
-    d_func()->buttons.removeAll(static_cast<DuiRadioButton *>(event->child()));
+    // The child may be half destroyed, or no radio button at all: compare it as a QObject,
+    // never cast it down.
+    const QObject *child = event->child();
+    d_func()->buttons.removeIf([child](DuiRadioButton *button) { return static_cast<QObject *>(button) == child; });
 }
 
 void DuiButtonGroup::onRadionButtonStateChanged(bool bSelected)

@@ -22,6 +22,7 @@ public:
     void appendItem(DuiAbstractViewItem *item);
     // Insert, then lay out from `index` on.
     void insertItem(int index, DuiAbstractViewItem *item);
+    using DuiWidget::insertItem;
     void insertItems(int index, const QList<DuiAbstractViewItem *> &items);
     // Deletes the items of rows first..last (clamped to the list); no relayout.
     void removeItems(int first, int last);

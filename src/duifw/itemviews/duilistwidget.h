@@ -20,6 +20,8 @@ public:
 
     explicit DuiListWidget(QGraphicsItem *parent = nullptr);
     ~DuiListWidget() override;
+    // Kept beside the protected insertItem(int, QStandardItem *) of the model rows.
+    using DuiWidget::insertItem;
 
     // The list owns the prototype and asks it before those added earlier.
     void addItemPrototype(DuiAbstractViewItem *prototype);

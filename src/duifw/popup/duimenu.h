@@ -57,14 +57,17 @@ public:
     void popup(const QRect &rect, Qt::Alignment alignment, QAction *atAction = nullptr);
     using QMenu::popup;
 
-    // The QMenu operations of these names, callable by name through the meta-object.
+    // The QMenu operations of these names, callable by name through the meta-object. The
+    // receiver forms take the shortcut without a default: with one, a call without it would be
+    // ambiguous with QWidget's forms that end in a connection type (clang refuses the
+    // meta-object code); such calls reach QWidget's, which do the same.
     using QMenu::addAction;
     Q_INVOKABLE QAction *addAction(const QString &text);
     Q_INVOKABLE QAction *addAction(const QIcon &icon, const QString &text);
     Q_INVOKABLE QAction *addAction(const QString &text, const QObject *receiver, const char *member,
-                                   const QKeySequence &shortcut = QKeySequence());
+                                   const QKeySequence &shortcut);
     Q_INVOKABLE QAction *addAction(const QIcon &icon, const QString &text, const QObject *receiver,
-                                   const char *member, const QKeySequence &shortcut = QKeySequence());
+                                   const char *member, const QKeySequence &shortcut);
     Q_INVOKABLE QAction *addMenu(QMenu *menu);
     Q_INVOKABLE QMenu *addMenu(const QString &title);
     Q_INVOKABLE QMenu *addMenu(const QIcon &icon, const QString &title);

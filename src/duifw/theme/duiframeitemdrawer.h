@@ -15,7 +15,9 @@ class QPainter;
 class DUI_EXPORT DuiFrameItemDrawer
 {
 public:
-    enum FrameType {
+    // A fixed type: frame items hold the type as an int that XML may set to any number, which
+    // must stay a value of the enumeration (one that names no enumerator draws nothing).
+    enum FrameType : int {
         OnePiece = 1,
         OneLineHorizontalTile = 2,
         MultLineHorizontalTile = 3,

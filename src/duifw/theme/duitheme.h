@@ -22,7 +22,7 @@ class DUI_EXPORT DuiTheme
 {
     Q_GADGET
 public:
-    enum ColorType {
+    enum ColorType : int {
         NoColor = 0,
         LightestColor = 1,
         LightColor = 2,
@@ -37,14 +37,14 @@ public:
     Q_ENUM(ColorType)
 
     // How a frame window spreads the decoration picture behind its content.
-    enum FillMode {
+    enum FillMode : int {
         FadeOut = 0, // drawn once at the top-left corner, its edges faded out
         Tile = 1     // tiled over the whole window
     };
     Q_ENUM(FillMode)
 
     // Which background mask a frame window lays over its decoration.
-    enum LinearGradientType {
+    enum LinearGradientType : int {
         MainFrameGradient = 0,
         ThickTitleGradient = 1,
         DialogGradient = 2,
