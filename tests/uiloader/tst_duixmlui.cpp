@@ -468,7 +468,7 @@ private slots:
         QCOMPARE(slotMessages.filter(QStringLiteral("on_edit_textChanged")).size(), 2);
         QCOMPARE(diagnostics.count(), 12);
         QCOMPARE(diagnostics.records().at(0).toString(),
-                 path + QStringLiteral(":2: warning: ") + diagnostics.records().at(0).message);
+                 path + QStringLiteral(":2:29: warning: ") + diagnostics.records().at(0).message); // at "colour"
     }
 
     void parseErrorsCarryPosition()
@@ -544,7 +544,7 @@ private slots:
         initTestCase();
         QCOMPARE(messages.size(), expected);
         if (expected) {
-            QVERIFY(messages.at(0).startsWith(QLatin1String("memory:2: warning: ")));
+            QVERIFY(messages.at(0).startsWith(QLatin1String("memory:2:1: warning: ")));
             QVERIFY(messages.at(0).contains(QLatin1String("Nothing")));
         }
     }

@@ -5,6 +5,7 @@
 #include "duimenu.h"
 #include "duimenu_p.h"
 
+#include "duiclosestname_p.h"
 #include "duiresourceloader.h"
 #include "duixmldiagnostics_p.h"
 #include "mxxmldocument.h"
@@ -46,12 +47,16 @@ QIcon loadIcon(const char *utf8Path, const MXXmlElement *element)
     return pixmap.isNull() ? QIcon() : QIcon(pixmap);
 }
 
-void reportSkippedAttribute(const MXXmlElement *element, int index)
+// `known` is what the element does take, for a suggestion.
+void reportSkippedAttribute(const MXXmlElement *element, int index, const QStringList &known)
 {
-    if (DuiXmlReport::enabled())
-        DuiXmlReport::report(Diag::Warning, Diag::UnknownAttribute, element,
-                             QStringLiteral("%1 takes no attribute %2; skipped")
-                                 .arg(tagOf(element), DuiXmlReport::quoted(QString::fromUtf8(element->attributeNameUtf8(index)))));
+    if (!DuiXmlReport::enabled())
+        return;
+    const QString name = QString::fromUtf8(element->attributeNameUtf8(index));
+    DuiXmlReport::reportAttribute(Diag::Warning, Diag::UnknownAttribute, element, index,
+                                  QStringLiteral("%1 takes no attribute %2%3")
+                                      .arg(tagOf(element), DuiXmlReport::quoted(name),
+                                           DuiClosestName::hint(name, known, QStringLiteral("; skipped"))));
 }
 
 void applyProperty(QAction *action, const MXXmlElement *element, int index)
@@ -64,12 +69,14 @@ void applyProperty(QAction *action, const MXXmlElement *element, int index)
     if (!DuiXmlReport::enabled() || (declared && written))
         return;
     if (declared)
-        DuiXmlReport::report(Diag::Warning, Diag::RejectedValue, element,
-                             QStringLiteral("QAction.%1 refused %2").arg(QString::fromLatin1(name), DuiXmlReport::quoted(text)));
+        DuiXmlReport::reportAttribute(Diag::Warning, Diag::RejectedValue, element, index,
+                                      QStringLiteral("QAction.%1 refused %2").arg(QString::fromLatin1(name), DuiXmlReport::quoted(text)));
     else
-        DuiXmlReport::report(Diag::Warning, Diag::UnknownAttribute, element,
-                             QStringLiteral("QAction has no property %1; kept as a dynamic property")
-                                 .arg(DuiXmlReport::quoted(QString::fromLatin1(name))));
+        DuiXmlReport::reportAttribute(Diag::Warning, Diag::UnknownAttribute, element, index,
+                                      QStringLiteral("QAction has no property %1%2")
+                                          .arg(DuiXmlReport::quoted(QString::fromLatin1(name)),
+                                               DuiClosestName::attributeHint(action->metaObject(), QString::fromLatin1(name),
+                                                                             QStringLiteral("; kept as a dynamic property"))));
 }
 
 // Attributes in document order, except that `checkable` goes first: an action that is not yet
@@ -127,7 +134,7 @@ void addSubMenu(DuiMenu *menu, const MXXmlElement *element, int depth)
         else if (std::strcmp(attribute, "icon") == 0 && *element->attributeUtf8(i))
             action->setIcon(loadIcon(element->attributeUtf8(i), element));
         else if (std::strcmp(attribute, "objectName") != 0 && std::strcmp(attribute, "icon") != 0)
-            reportSkippedAttribute(element, i);
+            reportSkippedAttribute(element, i, {QStringLiteral("icon"), QStringLiteral("objectName"), QStringLiteral("text")});
     }
     fillMenu(sub, element, depth + 1);
 }
@@ -148,7 +155,11 @@ void fillMenu(DuiMenu *menu, const MXXmlElement *group, int depth)
             reportIgnoredChildren(element);
         } else if (DuiXmlReport::enabled()) {
             DuiXmlReport::report(Diag::Warning, Diag::UnknownElement, element,
-                                 QStringLiteral("%1 is no ActionGroup, Action or Separator; skipped with its content").arg(tagOf(element)));
+                                 QStringLiteral("%1 is no ActionGroup, Action or Separator%2")
+                                     .arg(tagOf(element),
+                                          DuiClosestName::hint(QString::fromUtf8(element->tagUtf8()),
+                                                               {QStringLiteral("ActionGroup"), QStringLiteral("Action"), QStringLiteral("Separator")},
+                                                               QStringLiteral("; skipped with its content"))));
         }
     }
 }
@@ -187,7 +198,7 @@ bool readMenuFile(const QString &path, DuiMenu *menu)
         return true;
     }
     for (int i = 0; i < first->attributeCount(); ++i)
-        reportSkippedAttribute(first, i);
+        reportSkippedAttribute(first, i, {});
     fillMenu(menu, first, 0);
     return true;
 }

@@ -161,9 +161,22 @@ void report(DuiXmlDiagnostics::Severity severity, DuiXmlDiagnostics::Kind kind, 
     const DocumentFrame *frame = t_document;
     if (!element && frame)
         element = frame->element;
-    if (line < 0)
+    if (line < 0) {
         line = element ? element->line() : 0;
+        column = element ? element->column() : 0;
+    }
     reportForFile(frame ? frame->path() : QString(), severity, kind, message, line, column);
+}
+
+void reportAttribute(DuiXmlDiagnostics::Severity severity, DuiXmlDiagnostics::Kind kind, const MXXmlElement *element,
+                     int index, const QString &message)
+{
+    int line = 0;
+    int column = 0;
+    if (element && element->attributePosition(index, &line, &column))
+        report(severity, kind, element, message, line, column);
+    else
+        report(severity, kind, element, message);
 }
 
 } // namespace DuiXmlReport

@@ -49,7 +49,7 @@ public:
     {
         QString file; // the path given to the builder, or "memory" for in-memory documents
         int line = 0; // 1-based; 0 when unknown
-        int column = 0; // 1-based; only parse errors carry one
+        int column = 0; // 1-based, in characters: the element's "<" or the attribute's name; 0 with no line
         Severity severity = Warning;
         Kind kind = UnknownElement;
         QString message; // one line

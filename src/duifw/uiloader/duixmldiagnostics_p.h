@@ -56,6 +56,9 @@ DUI_AUTOTEST_EXPORT bool enabled();
 DUI_AUTOTEST_EXPORT void report(DuiXmlDiagnostics::Severity severity, DuiXmlDiagnostics::Kind kind,
                                 const MXXmlElement *element, const QString &message, int line = -1,
                                 int column = 0);
+// The same at the position of the element's index-th attribute.
+DUI_AUTOTEST_EXPORT void reportAttribute(DuiXmlDiagnostics::Severity severity, DuiXmlDiagnostics::Kind kind,
+                                         const MXXmlElement *element, int index, const QString &message);
 // The same for a document that is named explicitly (a file that failed to load is never current).
 DUI_AUTOTEST_EXPORT void reportForFile(const QString &file, DuiXmlDiagnostics::Severity severity,
                                        DuiXmlDiagnostics::Kind kind, const QString &message, int line,

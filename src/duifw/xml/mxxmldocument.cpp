@@ -34,6 +34,7 @@ struct MXXmlDocumentData
     const MXXmlElement *root = nullptr;
     // Byte offset of each line start of the parsed text, for line numbers.
     std::vector<ptrdiff_t> lineStarts;
+    ptrdiff_t textLength = 0;
     std::wstring errorMessage;
     int errorLine = 0;
     int errorColumn = 0;
@@ -43,6 +44,14 @@ struct MXXmlDocumentData
     bool parse(const char *data, size_t length, pugi::xml_encoding encoding = pugi::encoding_auto);
     const MXXmlElement *wrap(pugi::xml_node node);
     int lineOf(ptrdiff_t offset) const;
+    int columnOf(const char *buffer, ptrdiff_t offset, int line) const;
+
+    // The last column counted: elements are asked in document order, so the next count on the
+    // same line goes on from here instead of from the line start. A document on one long line
+    // would otherwise cost its length for every element.
+    mutable int countedLine = 0;
+    mutable ptrdiff_t countedOffset = 0;
+    mutable int countedColumn = 1;
 };
 
 struct MXXmlElementData
@@ -100,6 +109,7 @@ void MXXmlDocumentData::reset()
     errorMessage.clear();
     errorLine = 0;
     errorColumn = 0;
+    countedLine = 0;
 }
 
 const MXXmlElement *MXXmlDocumentData::wrap(pugi::xml_node node)
@@ -119,10 +129,33 @@ int MXXmlDocumentData::lineOf(ptrdiff_t offset) const
     return int(it - lineStarts.begin());
 }
 
+// Columns count characters, so UTF-8 continuation bytes are skipped. `buffer` is pugixml's copy
+// of the text: offsets and line starts are the same in it as in the original.
+int MXXmlDocumentData::columnOf(const char *buffer, ptrdiff_t offset, int line) const
+{
+    if (line < 1 || size_t(line) > lineStarts.size() || offset < lineStarts[size_t(line - 1)] || offset > textLength)
+        return 0;
+    int column = 1;
+    ptrdiff_t from = lineStarts[size_t(line - 1)];
+    if (countedLine == line && countedOffset <= offset) {
+        from = countedOffset;
+        column = countedColumn;
+    }
+    for (ptrdiff_t i = from; i < offset; ++i) {
+        if ((static_cast<unsigned char>(buffer[i]) & 0xC0) != 0x80)
+            ++column;
+    }
+    countedLine = line;
+    countedOffset = offset;
+    countedColumn = column;
+    return column;
+}
+
 bool MXXmlDocumentData::parse(const char *data, size_t length, pugi::xml_encoding encoding)
 {
     reset();
     lineStarts.push_back(0);
+    textLength = ptrdiff_t(length);
     for (size_t i = 0; i < length; ++i) {
         if (data[i] == '\n')
             lineStarts.push_back(ptrdiff_t(i + 1));
@@ -150,14 +183,7 @@ bool MXXmlDocumentData::parse(const char *data, size_t length, pugi::xml_encodin
     if (errorOffset >= 0 && length > 0) {
         const ptrdiff_t offset = std::min<ptrdiff_t>(errorOffset, ptrdiff_t(length));
         errorLine = lineOf(offset);
-        const ptrdiff_t lineStart = lineStarts[size_t(errorLine - 1)];
-        // Columns count characters, so skip UTF-8 continuation bytes.
-        int column = 1;
-        for (ptrdiff_t i = lineStart; i < offset; ++i) {
-            if ((static_cast<unsigned char>(data[i]) & 0xC0) != 0x80)
-                ++column;
-        }
-        errorColumn = column;
+        errorColumn = columnOf(data, offset, errorLine);
     }
     clearTree();
     return false;
@@ -320,4 +346,32 @@ const MXXmlElement *MXXmlElement::child(int index) const
 int MXXmlElement::line() const
 {
     return d->owner->lineOf(d->node.offset_debug());
+}
+
+int MXXmlElement::column() const
+{
+    const ptrdiff_t offset = d->node.offset_debug();
+    if (offset < 1)
+        return 0;
+    // offset_debug() is the offset of the name; the buffer starts that far before it.
+    const char *buffer = d->node.name() - offset;
+    return d->owner->columnOf(buffer, offset - 1, d->owner->lineOf(offset - 1));
+}
+
+bool MXXmlElement::attributePosition(int index, int *line, int *column) const
+{
+    *line = 0;
+    *column = 0;
+    d->listAttributes();
+    const ptrdiff_t nodeOffset = d->node.offset_debug();
+    if (index < 0 || size_t(index) >= d->attributes.size() || nodeOffset < 0)
+        return false;
+    // Parsed names point into pugixml's buffer, at the offset of their text.
+    const char *buffer = d->node.name() - nodeOffset;
+    const ptrdiff_t offset = d->attributes[size_t(index)].name() - buffer;
+    if (offset <= nodeOffset || offset >= d->owner->textLength)
+        return false;
+    *line = d->owner->lineOf(offset);
+    *column = d->owner->columnOf(buffer, offset, *line);
+    return *line > 0;
 }

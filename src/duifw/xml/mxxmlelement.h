@@ -38,6 +38,10 @@ public:
 
     // 1-based line of the element's start tag in the parsed text, 0 when unknown.
     int line() const;
+    // 1-based column of the start tag's "<", counted in characters; 0 when unknown.
+    int column() const;
+    // 1-based line and column of the index-th attribute's name; false (and zeros) when unknown.
+    bool attributePosition(int index, int *line, int *column) const;
 
 private:
     explicit MXXmlElement(MXXmlElementData *data);
