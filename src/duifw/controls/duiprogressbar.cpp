@@ -2,6 +2,7 @@
 #include "duiprogressbar.h"
 #include "duiprogressbar_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duiframeitem.h"
 #include "duiparent_p.h"
 
@@ -110,6 +111,7 @@ void DuiProgressBar::setValue(int value)
 {
     d_func()->value = value;
     updateProgress();
+    duiAccessibleValueChanged(this, value);
     Q_EMIT valueChanged(value);
 }
 

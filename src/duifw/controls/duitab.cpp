@@ -2,6 +2,7 @@
 #include "duitab.h"
 #include "duitab_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duiparent_p.h"
 #include "duitheme.h"
 #include "duitooltip.h"
@@ -136,6 +137,7 @@ void DuiTab::select(int index)
         old.icon->setPixmap(iconPixmap(old.normalIcon));
     }
     d->current = index;
+    duiAccessibleEvent(this, QAccessible::Selection, index);
     const DuiTabRecord &tab = d->tabs.at(index);
     const QString &selected = d->images[DuiTabPrivate::Selected];
     tab.frame->setImage(selected, selected, selected, QString(), QString());

@@ -2,6 +2,8 @@
 #include "duiabstractviewitem.h"
 #include "duiabstractviewitem_p.h"
 
+#include "duiaccessibleevents_p.h"
+
 DuiAbstractViewItem::DuiAbstractViewItem(QStandardItem *modelItem, QGraphicsItem *parent)
     : DuiAbstractViewItem(*new DuiAbstractViewItemPrivate, modelItem, parent)
 {
@@ -36,6 +38,7 @@ void DuiAbstractViewItem::setSelected(bool selected)
     if (d->selected != selected) {
         d->selected = selected;
         selectChanged();
+        duiAccessibleEvent(this, selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
     }
     activated();
 }

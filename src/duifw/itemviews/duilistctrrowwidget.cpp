@@ -2,6 +2,7 @@
 #include "duilistctrrowwidget.h"
 #include "duilistctrl_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duiframeitem.h"
 
 #include <QtCore/qpointer.h>
@@ -49,8 +50,11 @@ void DuiListCtrRowWidget::setStatus(int status)
 {
     if (status < Normal || status > Chosen || status == rowd->status)
         return;
+    const bool wasSelected = rowd->status != Normal;
     rowd->status = status;
     applyLook();
+    if (wasSelected != (status != Normal))
+        duiAccessibleEvent(this, wasSelected ? QAccessible::SelectionRemove : QAccessible::SelectionAdd);
 }
 
 void DuiListCtrRowWidget::setRowImages(const QString &normal2, const QString &normal1, const QString &active,

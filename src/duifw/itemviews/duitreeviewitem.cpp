@@ -2,6 +2,8 @@
 #include "duitreeviewitem.h"
 #include "duitreeviewitem_p.h"
 
+#include "duiaccessibleevents_p.h"
+
 #include <QtGui/qstandarditemmodel.h>
 
 DuiTreeViewItem::DuiTreeViewItem(QStandardItem *modelItem, QGraphicsItem *parent)
@@ -47,6 +49,9 @@ void DuiTreeViewItem::setExpanded(bool expanded)
         return;
     d->expanded = expanded;
     expandedChanged();
+    QAccessible::State changed;
+    changed.expanded = true;
+    duiAccessibleStateChanged(this, changed);
 }
 
 bool DuiTreeViewItem::isSelected() const
@@ -61,6 +66,7 @@ void DuiTreeViewItem::setSelected(bool selected)
         return;
     d->selected = selected;
     selectedChanged();
+    duiAccessibleEvent(this, selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
 }
 
 int DuiTreeViewItem::getIndent() const

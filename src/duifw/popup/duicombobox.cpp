@@ -2,6 +2,7 @@
 #include "duicombobox.h"
 #include "duicombobox_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duiframeitem.h"
 #include "duilabelwidget.h"
 #include "duilineedit.h"
@@ -247,6 +248,7 @@ void DuiComboBox::selectItem(int index)
     const QPair<QString, QVariant> entry = d->comboItems.at(index);
     d->edit->setText(entry.first);
     d->edit->home(false);
+    duiAccessibleValueChanged(this, entry.first);
     if (d->item)
         d->item->itemSelected(this, entry.first, entry.second);
 }

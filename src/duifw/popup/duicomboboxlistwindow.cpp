@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "duicomboboxlistwindow_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duicombobox.h"
 #include "duiframeitem.h"
 #include "duilineedit.h"
@@ -155,6 +156,16 @@ void DuiComboBoxListWindowBase::dropDown(const QRect &geometry)
     }
     show();
     showCurrent(m_current);
+    notifyExpanded();
+}
+
+void DuiComboBoxListWindowBase::notifyExpanded()
+{
+    if (!m_owner)
+        return;
+    QAccessible::State changed;
+    changed.expanded = true;
+    duiAccessibleStateChanged(m_owner, changed);
 }
 
 void DuiComboBoxListWindowBase::colorizeList(QRgb rgb, QColor listColor, QColor sceneColor)
@@ -263,6 +274,7 @@ void DuiComboBoxListWindowBase::resizeEvent(QResizeEvent *event)
 void DuiComboBoxListWindowBase::hideEvent(QHideEvent *event)
 {
     QGraphicsView::hideEvent(event);
+    notifyExpanded();
     if (event->spontaneous())
         return;
     if (!m_chosen && m_current != m_openCurrent) {

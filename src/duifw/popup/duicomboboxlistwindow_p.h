@@ -96,6 +96,8 @@ protected:
 
 private:
     void moveTo(int row);
+    // Tells assistive technology that the owner's expanded state changed.
+    void notifyExpanded();
 
     QGraphicsScene *m_scene = nullptr;
     QPointer<DuiWidget> m_owner;

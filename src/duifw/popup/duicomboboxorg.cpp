@@ -2,6 +2,7 @@
 #include "duicomboboxorg.h"
 #include "duicomboboxorg_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duiframeitem.h"
 #include "duilineedit.h"
 #include "duipushbutton.h"
@@ -277,6 +278,7 @@ void DuiComboBoxOrg::selectItem(int index)
     const QStandardItem *item = model()->item(index, 0);
     d->edit->setText(item ? item->text() : QString());
     d->edit->home(false);
+    duiAccessibleValueChanged(this, d->edit->text());
 }
 
 void DuiComboBoxOrg::resizeEvent(QGraphicsSceneResizeEvent *event)

@@ -2,6 +2,7 @@
 #include "duiwidget.h"
 #include "duiwidget_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duicolorizeeffect_p.h"
 #include "duilogging_p.h"
 #include "duipropertyparser.h"
@@ -214,6 +215,20 @@ QString DuiWidget::toolTip() const
 void DuiWidget::setToolTip(const QString &toolTip)
 {
     d_func()->toolTip = toolTip;
+}
+
+QString DuiWidget::accessibleName() const
+{
+    return d_func()->accessibleName;
+}
+
+void DuiWidget::setAccessibleName(const QString &name)
+{
+    Q_D(DuiWidget);
+    if (d->accessibleName == name)
+        return;
+    d->accessibleName = name;
+    duiAccessibleEvent(this, QAccessible::NameChanged);
 }
 
 void DuiWidget::colorize(QRgb rgb)

@@ -71,6 +71,7 @@ class DUI_EXPORT DuiWidget : public DuiWidgetBase
     Q_PROPERTY(QString anchorString READ anchorString WRITE setAnchorString)
     Q_PROPERTY(qreal x READ x WRITE setX)
     Q_PROPERTY(qreal y READ y WRITE setY)
+    Q_PROPERTY(QString accessibleName READ accessibleName WRITE setAccessibleName)
 
 public:
     // The enumerations have int as fixed type: an XML text naming no key writes -1, which must
@@ -131,6 +132,9 @@ public:
     LayoutType layoutType() const;
     void setLayout(LayoutType type);
     Q_INVOKABLE void setWidgetPos(qint32 x, qint32 y);
+    // The name a screen reader announces; empty means the control's visible text.
+    QString accessibleName() const;
+    void setAccessibleName(const QString &name);
 
 protected:
     DuiWidget(DuiWidgetPrivate &dd, QGraphicsItem *parent);

@@ -21,6 +21,7 @@ public:
     int themeColorType = 0;
     int layoutType = DuiWidget::Linear;
     QString toolTip;
+    QString accessibleName;
 };
 
 // Loads a widget's xmlPath file into it; set by the XML builder when the library loads, so that
