@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "combopainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qpainter.h>
 #include <QtGui/qpainterpath.h>
 
@@ -8,16 +10,9 @@ namespace skin {
 
 namespace {
 
-QImage blank(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 QImage flat(const QColor &fill)
 {
-    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas(24, 24);
     image.fill(fill);
     return image;
 }
@@ -26,7 +21,7 @@ QImage flat(const QColor &fill)
 
 QImage comboBackgroundImage(bool disabled)
 {
-    QImage image = blank(24, 24);
+    QImage image = canvas(24, 24);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(disabled ? QColor(0xCC, 0xCC, 0xCC) : QColor(0x9A, 0x9A, 0x9A), 1));
@@ -37,7 +32,7 @@ QImage comboBackgroundImage(bool disabled)
 
 QImage comboDropDownImage(ControlState state)
 {
-    QImage image = blank(24, 24);
+    QImage image = canvas(24, 24);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // The field's edge belongs to the background; the button keeps one pixel inside it.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "controlpainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qpainter.h>
 #include <QtGui/qpainterpath.h>
 
@@ -12,13 +14,6 @@ namespace {
 
 // The one accent of check marks and radio dots: a calm slate that sits with every colour row.
 const QColor kMark(0x3D, 0x4B, 0x5C);
-
-QImage transparentImage(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
 
 struct Face
 {
@@ -46,8 +41,8 @@ void roundedFace(QImage &image, const Face &face, qreal radius)
 {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient fill(0, 0, 0, image.height());
+    const QRectF box = logicalRect(image).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient fill(0, 0, 0, box.bottom() + 0.5);
     fill.setColorAt(0, face.top);
     fill.setColorAt(1, face.bottom);
     p.setPen(QPen(face.edge, 1));
@@ -59,7 +54,7 @@ void roundedFace(QImage &image, const Face &face, qreal radius)
 
 QImage buttonImage(ControlState state)
 {
-    QImage image = transparentImage(24, 24);
+    QImage image = canvas(24, 24);
     roundedFace(image, buttonFace(state), 3);
     if (state == ControlState::Normal || state == ControlState::Hover) {
         // A one-pixel highlight under the top edge gives the face a little lift.
@@ -72,7 +67,7 @@ QImage buttonImage(ControlState state)
 
 QImage editImage(bool disabled)
 {
-    QImage image = transparentImage(24, 24);
+    QImage image = canvas(24, 24);
     const Face face = disabled ? Face{QColor(0xEF, 0xEF, 0xEF), QColor(0xEF, 0xEF, 0xEF), QColor(0xCC, 0xCC, 0xCC)}
                                : Face{QColor(0xFF, 0xFF, 0xFF), QColor(0xFF, 0xFF, 0xFF), QColor(0x9A, 0x9A, 0x9A)};
     roundedFace(image, face, 2);
@@ -108,7 +103,7 @@ QColor markColor(ControlState state)
 
 QImage checkBoxImage(bool checked, ControlState state)
 {
-    QImage image = transparentImage(16, 16);
+    QImage image = canvas(16, 16);
     const Face face = markFace(checked, state);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -129,7 +124,7 @@ QImage checkBoxImage(bool checked, ControlState state)
 
 QImage radioImage(bool checked, ControlState state)
 {
-    QImage image = transparentImage(16, 16);
+    QImage image = canvas(16, 16);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // A checked radio keeps a white ring and shows a dot, so it reads differently from a check.
@@ -149,7 +144,7 @@ QImage radioImage(bool checked, ControlState state)
 QImage scrollTrackImage()
 {
     // A faint groove: barely there on light backgrounds, so the thumb carries the bar.
-    QImage image = transparentImage(12, 12);
+    QImage image = canvas(12, 12);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0xC8, 0xC8, 0xC8, 110), 1));
@@ -160,7 +155,7 @@ QImage scrollTrackImage()
 
 QImage scrollThumbImage(bool hovered)
 {
-    QImage image = transparentImage(10, 12);
+    QImage image = canvas(10, 12);
     const Face face = hovered ? Face{QColor(0x8E, 0x8E, 0x8E), QColor(0x8E, 0x8E, 0x8E), QColor(0x6E, 0x6E, 0x6E)}
                               : Face{QColor(0xB0, 0xB0, 0xB0), QColor(0xB0, 0xB0, 0xB0), QColor(0x92, 0x92, 0x92)};
     roundedFace(image, face, 3);
@@ -169,14 +164,14 @@ QImage scrollThumbImage(bool hovered)
 
 QImage listItemHoverImage()
 {
-    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
+    QImage image = canvas(24, 24);
     image.fill(QColor(0xE6, 0xE6, 0xE6));
     return image;
 }
 
 QImage settingButtonDownImage()
 {
-    QImage image = transparentImage(24, 24);
+    QImage image = canvas(24, 24);
     roundedFace(image, Face{QColor(0xD6, 0xD6, 0xD6), QColor(0xCC, 0xCC, 0xCC), QColor(0x8A, 0x8A, 0x8A)}, 3);
     return image;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // duiskin OUTDIR: paints every compiled-in skin image and writes it below OUTDIR (the folder of
 // theme.qrc). The output is byte-for-byte reproducible.
+#include "canvas.h"
 #include "combopainter.h"
 #include "controlpainter.h"
 #include "gifwriter.h"
@@ -61,9 +62,10 @@ bool save(const QString &root, const QString &name, const QByteArray &bytes)
     return true;
 }
 
+// Named for the scale it was painted at ("@2x" at scale 2).
 bool savePng(const QString &root, const QString &name, const QImage &image)
 {
-    return save(root, name, encode(image, "png", -1));
+    return save(root, skin::scaledName(name), encode(image, "png", -1));
 }
 
 int clampChannel(int c)
@@ -156,21 +158,12 @@ QByteArray calibratedDecoration(int index)
     return QByteArray();
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Every image at the current scale. The animation, the style sheets and the decoration pictures
+// (photographs stretched over the window anyway) exist once, at scale 1.
+bool paintImages(const QString &root)
 {
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: duiskin OUTDIR\n  writes the skin images below OUTDIR (src/duifw/resources)\n");
-        return 2;
-    }
-    const QString root = args.at(1);
-
+    const bool once = skin::scale() == 1;
     bool ok = true;
-    for (int i = 0; i < 9; ++i)
-        ok &= save(root, QStringLiteral("common/window_decorate_%1.jpg").arg(i), calibratedDecoration(i));
     ok &= savePng(root, QStringLiteral("common/decorate_fadeout.png"), skin::fadeOutMask(300));
     ok &= savePng(root, QStringLiteral("common/item_selected_mask.png"), skin::selectedItemMask());
     ok &= savePng(root, QStringLiteral("common/item_hovered_mask.png"), skin::hoveredItemMask());
@@ -193,7 +186,8 @@ int main(int argc, char *argv[])
             ok &= savePng(root, QStringLiteral("duifw/radiobox_%1_%2.png").arg(prefix, name), skin::radioImage(checked, s.state));
         }
     }
-    ok &= save(root, QStringLiteral("duifw/busy.gif"), skin::encodeGif(skin::busyFrames(), 0, 100));
+    if (once)
+        ok &= save(root, QStringLiteral("duifw/busy.gif"), skin::encodeGif(skin::busyFrames(), 0, 100));
     ok &= savePng(root, QStringLiteral("duifw/edit_background.png"), skin::editImage(false));
     ok &= savePng(root, QStringLiteral("duifw/edit_background_disable.png"), skin::editImage(true));
     ok &= savePng(root, QStringLiteral("duifw/scrollbar_background.png"), skin::scrollTrackImage());
@@ -266,17 +260,42 @@ int main(int argc, char *argv[])
 
     // Menus: a style sheet per colour row and the images the sheets name.
     for (int row = 0; row < skin::kMenuRows; ++row) {
-        ok &= save(root, QStringLiteral("duifw/menu_%1.css").arg(row), skin::menuStyleSheet(row));
+        if (once)
+            ok &= save(root, QStringLiteral("duifw/menu_%1.css").arg(row), skin::menuStyleSheet(row));
         ok &= savePng(root, QStringLiteral("duifw/css/") + skin::menuBackgroundName(row), skin::menuBackgroundImage(row));
     }
     ok &= savePng(root, QStringLiteral("duifw/css/menu_checked.png"), skin::menuCheckedImage());
 
     // The text edit's vertical scroll bar: a style sheet per colour row and its handle images.
     for (int row = 0; row < skin::kScrollBarRows; ++row) {
-        ok &= save(root, QStringLiteral("duifw/css/scrollbar_%1.css").arg(row), skin::scrollBarStyleSheet(row));
+        if (once)
+            ok &= save(root, QStringLiteral("duifw/css/scrollbar_%1.css").arg(row), skin::scrollBarStyleSheet(row));
         for (bool hovered : {false, true})
             ok &= savePng(root, QStringLiteral("duifw/css/") + skin::scrollBarHandleName(row, hovered),
                           skin::scrollBarHandleImage(row, hovered));
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: duiskin OUTDIR\n  writes the skin images below OUTDIR (src/duifw/resources)\n");
+        return 2;
+    }
+    const QString root = args.at(1);
+
+    bool ok = true;
+    for (int i = 0; i < 9; ++i)
+        ok &= save(root, QStringLiteral("common/window_decorate_%1.jpg").arg(i), calibratedDecoration(i));
+    // High-density screens get every image drawn again at twice the size, not scaled up.
+    for (int scale : {1, 2}) {
+        skin::setScale(scale);
+        ok &= paintImages(root);
     }
     return ok ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "menupainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qcolor.h>
 #include <QtGui/qpainter.h>
 #include <QtGui/qpainterpath.h>
@@ -55,19 +57,17 @@ QString menuBackgroundName(int row)
 QImage menuBackgroundImage(int row)
 {
     const MenuRow &r = kMenuTable[row];
-    QImage image(kGutterWidth, 4, QImage::Format_ARGB32);
+    QImage image = canvas(kGutterWidth, 4, QImage::Format_ARGB32);
     // A faint wash of the border colour over the menu's ground, edged by the separator colour.
     image.fill(mix(r.background, r.border, 0.08));
     QPainter p(&image);
-    p.setPen(r.separator);
-    p.drawLine(kGutterWidth - 1, 0, kGutterWidth - 1, image.height() - 1);
+    p.fillRect(QRectF(kGutterWidth - 1, 0, 1, 4), r.separator);
     return image;
 }
 
 QImage menuCheckedImage()
 {
-    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(24, 24);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath tick;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scrollbarpainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qcolor.h>
 #include <QtGui/qpainter.h>
 
@@ -28,8 +30,7 @@ QString scrollBarHandleName(int row, bool hovered)
 
 QImage scrollBarHandleImage(int row, bool hovered)
 {
-    QImage image(kHandleWidth, kHandleHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(kHandleWidth, kHandleHeight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QColor fill = kAccent[row];

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "skinpainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qbrush.h>
 #include <QtGui/qpainter.h>
 #include <QtGui/qpainterpath.h>
@@ -167,12 +169,13 @@ QImage decoration(int index, const QColor &base, const QColor &dither, const QSi
 
 QImage fadeOutMask(int size)
 {
-    QImage mask(size, size, QImage::Format_ARGB32);
-    const double third = size / 3.0;
-    for (int y = 0; y < size; ++y) {
-        const double fy = 1.0 - smoothstep(2 * third, size, y + 0.5);
-        for (int x = 0; x < size; ++x) {
-            const double fx = 1.0 - smoothstep(2 * third, size, x + 0.5);
+    QImage mask = canvas(size, size, QImage::Format_ARGB32);
+    const int device = mask.width();
+    const double third = device / 3.0;
+    for (int y = 0; y < device; ++y) {
+        const double fy = 1.0 - smoothstep(2 * third, device, y + 0.5);
+        for (int x = 0; x < device; ++x) {
+            const double fx = 1.0 - smoothstep(2 * third, device, x + 0.5);
             mask.setPixel(x, y, qRgba(255, 255, 255, int(std::lround(fx * fy * 255.0))));
         }
     }
@@ -184,10 +187,12 @@ namespace {
 // A 12 x 12 nine-piece overlay: a 1-pixel rim and an even interior, both white over the fill.
 QImage itemMask(int rimAlpha, int fillAlpha)
 {
-    QImage mask(12, 12, QImage::Format_ARGB32);
-    for (int y = 0; y < 12; ++y) {
-        for (int x = 0; x < 12; ++x) {
-            const bool rim = x == 0 || y == 0 || x == 11 || y == 11;
+    QImage mask = canvas(12, 12, QImage::Format_ARGB32);
+    const int s = scale();
+    const int last = mask.width() - s;
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
+            const bool rim = x < s || y < s || x >= last || y >= last;
             mask.setPixel(x, y, qRgba(255, 255, 255, rim ? rimAlpha : fillAlpha));
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tabsliderpainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qpainter.h>
 #include <QtGui/qpainterpath.h>
 
@@ -15,13 +17,6 @@ const QColor kTabBaseLine(0xC9, 0xCE, 0xD4);
 const QColor kTabEdge(0xBD, 0xC3, 0xCA);
 // The one accent of the untinted tabs: the slate of the check marks.
 const QColor kTabAccent(0x3D, 0x4B, 0x5C);
-
-QImage transparentImage(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
 
 // A rectangle with rounded top corners and a square bottom.
 QPainterPath topRounded(const QRectF &r, qreal radius)
@@ -38,12 +33,12 @@ QPainterPath topRounded(const QRectF &r, qreal radius)
 
 QImage pill(int w, int h, qreal radius, const QColor &fill, const QColor &edge)
 {
-    QImage image = transparentImage(w, h);
+    QImage image = canvas(w, h);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(edge, 1));
     p.setBrush(fill);
-    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+    p.drawRoundedRect(logicalRect(image).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     return image;
 }
 
@@ -51,7 +46,7 @@ QImage pill(int w, int h, qreal radius, const QColor &fill, const QColor &edge)
 
 QImage tabImage(TabState state)
 {
-    QImage image = transparentImage(kTabSize, kTabSize);
+    QImage image = canvas(kTabSize, kTabSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF face(0.5, 0.5, kTabSize - 1, kTabSize);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "treepainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qpainter.h>
 #include <QtGui/qpolygon.h>
 
@@ -8,8 +10,7 @@ namespace skin {
 
 QImage treeFolderIcon(bool expanded)
 {
-    QImage image(10, 10, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(10, 10);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -22,13 +23,12 @@ QImage treeFolderIcon(bool expanded)
 
 QImage listItemSelectImage()
 {
-    QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(24, 24);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0xBC, 0xBC, 0xBC), 1));
     p.setBrush(QColor(0xD0, 0xD0, 0xD0));
-    p.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.drawRoundedRect(logicalRect(image).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     return image;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windowpainter.h"
 
+#include "canvas.h"
+
 #include <QtGui/qpainter.h>
 #include <QtGui/qpainterpath.h>
 #include <QtGui/qtransform.h>
@@ -22,47 +24,47 @@ const QColor kCloseHover(0xE8, 0x11, 0x23);
 const QColor kCloseDown(0xB5, 0x0D, 0x1B);
 const QColor kBadge(0x2D, 0x8C, 0xF0);
 
-QImage transparentImage(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-// Whether (x, y) lies inside a w x h window whose corners are cut by the three-pixel staircase:
-// the corner pixel and its two neighbours on each edge row, then two, then one.
+// Whether device pixel (x, y) lies inside a w x h window whose corners are cut by the
+// three-pixel staircase: the corner pixel and its two neighbours on each edge row, then two,
+// then one (at scale 2 the same cut in steps of one device pixel).
 bool insideWindow(int x, int y, int w, int h)
 {
     if (x < 0 || y < 0 || x >= w || y >= h)
         return false;
-    return std::min(x, w - 1 - x) + std::min(y, h - 1 - y) >= 3;
+    return std::min(x, w - 1 - x) + std::min(y, h - 1 - y) >= 3 * scale();
 }
 
-// Inside the window with a direct neighbour outside it: the window's 1-pixel outline.
-bool onOutline(int x, int y, int w, int h)
+// How many steps to a neighbour (never diagonally) it takes from an inside pixel to the
+// outside, counting up to `limit`: 1 on the outline, 2 just inside it.
+int depthInside(int x, int y, int w, int h, int limit)
 {
-    if (!insideWindow(x, y, w, h))
-        return false;
-    return !insideWindow(x - 1, y, w, h) || !insideWindow(x + 1, y, w, h) || !insideWindow(x, y - 1, w, h)
-           || !insideWindow(x, y + 1, w, h);
+    for (int d = 1; d <= limit; ++d) {
+        for (int dx = -d; dx <= d; ++dx) {
+            const int dy = d - std::abs(dx);
+            if (!insideWindow(x + dx, y + dy, w, h) || !insideWindow(x + dx, y - dy, w, h))
+                return d;
+        }
+    }
+    return limit + 1;
 }
 
 } // namespace
 
 QImage windowBorder()
 {
-    const int size = kFrameWidth;
-    QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    // A one-pixel dark outline with a one-pixel light line inside it, in logical pixels.
+    QImage image = canvas(kFrameWidth, kFrameWidth, QImage::Format_ARGB32);
+    const int size = image.width();
+    const int s = scale();
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
-            if (onOutline(x, y, size, size)) {
+            if (!insideWindow(x, y, size, size))
+                continue;
+            const int depth = depthInside(x, y, size, size, 2 * s);
+            if (depth <= s)
                 image.setPixelColor(x, y, kBorderEdge);
-            } else if (insideWindow(x, y, size, size)
-                       && (onOutline(x - 1, y, size, size) || onOutline(x + 1, y, size, size)
-                           || onOutline(x, y - 1, size, size) || onOutline(x, y + 1, size, size))) {
+            else if (depth <= 2 * s)
                 image.setPixelColor(x, y, kBorderLight);
-            }
         }
     }
     return image;
@@ -70,17 +72,19 @@ QImage windowBorder()
 
 QImage bodyMask(int band)
 {
-    const int w = kFrameWidth;
-    const int h = 3 * std::max(band, kFrameWidth / 3);
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    QImage image = canvas(kFrameWidth, 3 * std::max(band, kFrameWidth / 3), QImage::Format_ARGB32);
+    const int w = image.width();
+    const int h = image.height();
+    const int s = scale();
     for (int y = 0; y < h; ++y) {
         // The band ends in a 2-pixel ramp inside the top third, so stretching never smears it.
+        // Rows are placed by their centres in logical pixels.
+        const double row = (y + 0.5) / s - 0.5;
         int alpha = kBody.alpha();
-        if (y < band - 2)
+        if (row < band - 2)
             alpha = 0;
-        else if (y < band)
-            alpha = kBody.alpha() * (y - band + 3) / 3;
+        else if (row < band)
+            alpha = int(kBody.alpha() * (row - band + 3) / 3);
         if (alpha == 0)
             continue;
         for (int x = 0; x < w; ++x) {
@@ -142,7 +146,7 @@ void paintGlyph(QPainter &p, TitleButton button, const QPoint &origin)
 QImage titleButtonImage(TitleButton button, TitleButtonState state)
 {
     const bool close = button == TitleButton::Close;
-    QImage image = transparentImage(close ? 44 : 28, 22);
+    QImage image = canvas(close ? 44 : 28, 22);
     QPainter p(&image);
     if (state != TitleButtonState::Normal) {
         QColor backing;
@@ -153,16 +157,17 @@ QImage titleButtonImage(TitleButton button, TitleButtonState state)
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(backing);
-        p.drawRoundedRect(QRectF(image.rect()), 2, 2);
+        p.drawRoundedRect(logicalRect(image), 2, 2);
         p.setRenderHint(QPainter::Antialiasing, false);
     }
-    paintGlyph(p, button, QPoint((image.width() - 10) / 2, (image.height() - 10) / 2));
+    const QSize size = logicalRect(image).size().toSize();
+    paintGlyph(p, button, QPoint((size.width() - 10) / 2, (size.height() - 10) / 2));
     return image;
 }
 
 QImage settingsIcon()
 {
-    QImage image = transparentImage(20, 20);
+    QImage image = canvas(20, 20);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(10, 10);
@@ -185,7 +190,7 @@ QImage settingsIcon()
 
 QImage exclamationBadge()
 {
-    QImage image = transparentImage(36, 36);
+    QImage image = canvas(36, 36);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kBadge.darker(115), 1));

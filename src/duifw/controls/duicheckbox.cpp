@@ -2,6 +2,7 @@
 #include "duicheckbox.h"
 #include "duicheckbox_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duitheme.h"
 
 #include <QtGui/qfontmetrics.h>
@@ -55,7 +56,7 @@ void DuiCheckBox::refreshImage()
 void DuiCheckBox::relayout()
 {
     Q_D(DuiCheckBox);
-    const QSizeF image = d->imageItem->pixmap().size();
+    const QSizeF image = d->imageItem->pixmap().deviceIndependentSize();
     const qreal h = size().height();
     d->imageItem->setPos(0, (h - image.height()) / 2);
     const qreal fontHeight = QFontMetricsF(d->textItem->font()).height();
@@ -113,6 +114,7 @@ void DuiCheckBox::setCheckState(Qt::CheckState state)
     d->checkState = state;
     ++d->signalDepth;
     refreshImage();
+    duiAccessibleCheckedChanged(this);
     // A change made from inside a handler of this box's own signal does not signal again.
     if (d->signalDepth == 1)
         Q_EMIT stateChanged(state == Qt::Checked);

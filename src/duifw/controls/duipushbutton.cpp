@@ -2,6 +2,7 @@
 #include "duipushbutton.h"
 #include "duipushbutton_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duicolorizeeffect_p.h"
 #include "duiframeitem.h"
 #include "duilabelwidget.h"
@@ -267,7 +268,7 @@ void DuiPushButton::setIconScale(double width)
         d->pendingIconScale = width;
         return;
     }
-    const int pixmapWidth = d->icon->pixmap().width();
+    const qreal pixmapWidth = d->icon->pixmap().deviceIndependentSize().width();
     if (pixmapWidth > 0)
         d->icon->setScale(width / pixmapWidth);
 }
@@ -396,8 +397,11 @@ void DuiPushButton::setBackgroundThemeColorType(DuiTheme::ColorType type)
 void DuiPushButton::setChecked(bool checked)
 {
     Q_D(DuiPushButton);
+    const bool changed = d->checked != checked;
     d->checked = checked;
     d->frameItem->setPressed(checked);
+    if (changed)
+        duiAccessibleCheckedChanged(this);
 }
 
 bool DuiPushButton::checked() const
@@ -473,6 +477,8 @@ void DuiPushButton::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         d->checked = true;
         d->frameItem->setPressed(true);
     }
+    if (d->buttonStyle & ButtonCheckable)
+        duiAccessibleCheckedChanged(this);
     Q_EMIT released(event->pos());
     Q_EMIT clicked();
 }

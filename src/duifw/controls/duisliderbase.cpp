@@ -2,6 +2,7 @@
 #include "duisliderbase.h"
 #include "duisliderbase_p.h"
 
+#include "duiaccessibleevents_p.h"
 #include "duiframeitem.h"
 #include "duiparent_p.h"
 #include "duitheme.h"
@@ -144,6 +145,7 @@ bool DuiSliderBase::changeValue(qreal value)
         return false;
     d->value = clamped;
     d->relayout();
+    duiAccessibleValueChanged(this, clamped);
     Q_EMIT valueChanged(clamped);
     return true;
 }
@@ -166,8 +168,8 @@ void DuiSliderBase::setThumbImage(const QString &images)
     d->thumbText = images;
     d->thumbImage = parts.at(0);
     d->thumbHoverImage = DuiTheme::getImage(parts.at(1), true).isNull() ? parts.at(0) : parts.at(1);
-    d->thumbWidth = normal.width();
-    d->thumbHeight = normal.height();
+    d->thumbWidth = qRound(normal.deviceIndependentSize().width());
+    d->thumbHeight = qRound(normal.deviceIndependentSize().height());
     d->thumb->setImage(d->thumbImage);
     d->relayout();
 }

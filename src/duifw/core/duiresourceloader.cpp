@@ -16,6 +16,7 @@
 #include <QtCore/qfile.h>
 #include <QtCore/qfileinfo.h>
 #include <QtCore/qregularexpression.h>
+#include <QtGui/qguiapplication.h>
 
 #include <memory>
 
@@ -38,10 +39,40 @@ bool isSaneFile(const QString &fileName)
     return false;
 }
 
+// On a screen of more than one device pixel per logical pixel, "name@2x.png" beside
+// "name.png" is the same image drawn at twice the size. Empty when no such twin is wanted.
+QString denseTwin(const QString &fileName)
+{
+    if (!qGuiApp || qGuiApp->devicePixelRatio() <= 1.0)
+        return QString();
+    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash + 1)
+        return QString();
+    static const QRegularExpression densityMark(QStringLiteral("@[1-9]x$"));
+    const QString base = fileName.left(dot);
+    if (densityMark.match(base).hasMatch())
+        return QString();
+    return base + QStringLiteral("@2x") + fileName.mid(dot);
+}
+
+bool loadTwinOrImage(const QString &fileName, const QString &twin, QPixmap &pixmap)
+{
+    if (!twin.isEmpty() && pixmap.load(twin)) {
+        // Margins and sizes of the image stay in logical pixels.
+        pixmap.setDevicePixelRatio(2.0);
+        return true;
+    }
+    return pixmap.load(fileName);
+}
+
 // Images too: opening a named pipe would wait for a writer for ever.
 bool loadImageFile(const QString &fileName, QPixmap &pixmap)
 {
-    return isSaneFile(fileName) && pixmap.load(fileName);
+    if (!isSaneFile(fileName))
+        return false;
+    const QString twin = denseTwin(fileName);
+    return loadTwinOrImage(fileName, QFileInfo(twin).isFile() && isSaneFile(twin) ? twin : QString(), pixmap);
 }
 
 bool readWholeFile(const QString &fileName, QByteArray &data)
@@ -108,20 +139,23 @@ bool DuiQtHandler::loadImage(const QString &path, QPixmap &pixmap)
     // missing one is not remembered, so a resource registered later is found.
     static QMutex mutex;
     static QCache<QString, QPixmap> &decoded = decodedResourceImages();
+    const QString twin = denseTwin(path);
+    // The twin is what a dense screen shows, so it is also what the cache keeps under its name.
+    const QString &key = twin.isEmpty() ? path : twin;
     {
         const QMutexLocker locker(&mutex);
-        if (const QPixmap *cached = decoded.object(path)) {
+        if (const QPixmap *cached = decoded.object(key)) {
             pixmap = *cached;
             return true;
         }
     }
     // A resource image is settled here even when it is missing: no other handler reads ":" paths.
-    if (!pixmap.load(path)) {
+    if (!loadTwinOrImage(path, QFile::exists(twin) ? twin : QString(), pixmap)) {
         qCWarning(lcDuiResource) << "missing resource image" << path;
         return true;
     }
     const QMutexLocker locker(&mutex);
-    decoded.insert(path, new QPixmap(pixmap), int(qMin<qint64>(pixmap.width() * qint64(pixmap.height()) * pixmap.depth() / 8192 + 1, 32 * 1024)));
+    decoded.insert(key, new QPixmap(pixmap), int(qMin<qint64>(pixmap.width() * qint64(pixmap.height()) * pixmap.depth() / 8192 + 1, 32 * 1024)));
     return true;
 }
 

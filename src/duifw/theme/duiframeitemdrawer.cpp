@@ -7,6 +7,23 @@
 #include <QtGui/qpainter.h>
 #include <QtGui/qregion.h>
 
+namespace {
+
+// Pieces are cut and placed in logical pixels; only the source rectangles are in the image's
+// device pixels, so an "@2x" image draws exactly where its plain twin would, at twice the detail.
+QSize logicalSize(const QPixmap &pixmap)
+{
+    return pixmap.deviceIndependentSize().toSize();
+}
+
+QRectF source(const QPixmap &pixmap, int x, int y, int w, int h)
+{
+    const qreal ratio = pixmap.devicePixelRatio();
+    return QRectF(x * ratio, y * ratio, w * ratio, h * ratio);
+}
+
+} // namespace
+
 DuiFrameItemDrawer::DuiFrameItemDrawer(const QString &path, FrameType type)
     : m_pixmap(DuiTheme::getImage(path, true))
     , m_frameType(type)
@@ -39,15 +56,16 @@ void DuiFrameItemDrawer::draw(const QRect &rect, QPainter *painter, const QMargi
 {
     if (!painter)
         return;
-    const int w = m_pixmap.width();
-    const int h = m_pixmap.height();
+    const QSize size = logicalSize(m_pixmap);
+    const int w = size.width();
+    const int h = size.height();
     switch (m_frameType) {
     case OnePiece:
         drawOnePiece(rect, painter, margins);
         break;
     case OnePieceNoScale:
         clipToMargins(rect, painter, margins);
-        painter->drawPixmap(rect.topLeft(), m_pixmap, QRect(0, 0, rect.width(), rect.height()));
+        painter->drawPixmap(QPointF(rect.topLeft()), m_pixmap, source(m_pixmap, 0, 0, rect.width(), rect.height()));
         break;
     case OneLineHorizontalTile:
         if (w > 0 && h > 0)
@@ -70,7 +88,7 @@ void DuiFrameItemDrawer::draw(const QRect &rect, QPainter *painter, const QMargi
         drawThreeVertical(rect, painter, true);
         break;
     case NinePieces:
-        if (rect.size() == m_pixmap.size())
+        if (rect.size() == size)
             drawOnePiece(rect, painter, margins);
         else
             drawNinePieces(rect, painter, margins);
@@ -100,8 +118,9 @@ void DuiFrameItemDrawer::drawOnePiece(const QRect &rect, QPainter *painter, cons
 // room for it.
 void DuiFrameItemDrawer::drawThreeHorizontal(const QRect &rect, QPainter *painter, bool keepCaps) const
 {
-    const int w = m_pixmap.width();
-    const int h = m_pixmap.height();
+    const QSize size = logicalSize(m_pixmap);
+    const int w = size.width();
+    const int h = size.height();
     if (w <= 0 || h <= 0 || rect.isEmpty())
         return;
     int b = w / 3;
@@ -109,16 +128,17 @@ void DuiFrameItemDrawer::drawThreeHorizontal(const QRect &rect, QPainter *painte
         b = rect.width() / 3;
     const int m = w - 2 * b;
     const int left = rect.left(), top = rect.top(), right = rect.right(), bottom = rect.bottom();
-    painter->drawPixmap(QPoint(left, top), m_pixmap, QRect(0, 0, b, h));
+    painter->drawPixmap(QPointF(left, top), m_pixmap, source(m_pixmap, 0, 0, b, h));
     if (!keepCaps || 2 * b < rect.width())
-        painter->drawPixmap(QRect(QPoint(left + b, top), QPoint(right - b, bottom)), m_pixmap, QRect(b, 0, m, h));
-    painter->drawPixmap(QPoint(right - b + 1, top), m_pixmap, QRect(w - b, 0, b, h));
+        painter->drawPixmap(QRectF(QRect(QPoint(left + b, top), QPoint(right - b, bottom))), m_pixmap, source(m_pixmap, b, 0, m, h));
+    painter->drawPixmap(QPointF(right - b + 1, top), m_pixmap, source(m_pixmap, w - b, 0, b, h));
 }
 
 void DuiFrameItemDrawer::drawThreeVertical(const QRect &rect, QPainter *painter, bool keepCaps) const
 {
-    const int w = m_pixmap.width();
-    const int h = m_pixmap.height();
+    const QSize size = logicalSize(m_pixmap);
+    const int w = size.width();
+    const int h = size.height();
     if (w <= 0 || h <= 0 || rect.isEmpty())
         return;
     int b = h / 3;
@@ -126,18 +146,19 @@ void DuiFrameItemDrawer::drawThreeVertical(const QRect &rect, QPainter *painter,
         b = rect.height() / 3;
     const int m = h - 2 * b;
     const int left = rect.left(), top = rect.top(), right = rect.right(), bottom = rect.bottom();
-    painter->drawPixmap(QPoint(left, top), m_pixmap, QRect(0, 0, w, b));
+    painter->drawPixmap(QPointF(left, top), m_pixmap, source(m_pixmap, 0, 0, w, b));
     if (!keepCaps || 2 * b < rect.height())
-        painter->drawPixmap(QRect(QPoint(left, top + b), QPoint(right, bottom - b)), m_pixmap, QRect(0, b, w, m));
-    painter->drawPixmap(QPoint(left, bottom - b + 1), m_pixmap, QRect(0, h - b, w, b));
+        painter->drawPixmap(QRectF(QRect(QPoint(left, top + b), QPoint(right, bottom - b))), m_pixmap, source(m_pixmap, 0, b, w, m));
+    painter->drawPixmap(QPointF(left, bottom - b + 1), m_pixmap, source(m_pixmap, 0, h - b, w, b));
 }
 
 void DuiFrameItemDrawer::drawNinePieces(const QRect &rect, QPainter *painter, const QMargins &margins) const
 {
     if (rect.width() < 1 || rect.height() < 1)
         return;
-    const int w = m_pixmap.width();
-    const int h = m_pixmap.height();
+    const QSize size = logicalSize(m_pixmap);
+    const int w = size.width();
+    const int h = size.height();
     if (w == 0 || h == 0) {
         painter->fillRect(rect, Qt::transparent);
         return;
@@ -148,24 +169,23 @@ void DuiFrameItemDrawer::drawNinePieces(const QRect &rect, QPainter *painter, co
     const int mh = h - 2 * c;
     clipToMargins(rect, painter, margins);
 
+    const auto target = [](const QPoint &topLeft, const QPoint &bottomRight) { return QRectF(QRect(topLeft, bottomRight)); };
     const int left = rect.left(), top = rect.top(), right = rect.right(), bottom = rect.bottom();
-    painter->drawPixmap(QPoint(left, top), m_pixmap, QRect(0, 0, b, c));
-    painter->drawPixmap(QPoint(right - b + 1, top), m_pixmap, QRect(w - b, 0, b, c));
-    painter->drawPixmap(QPoint(left, bottom - c + 1), m_pixmap, QRect(0, h - c, b, c));
-    painter->drawPixmap(QPoint(right - b + 1, bottom - c + 1), m_pixmap, QRect(w - b, h - c, b, c));
+    painter->drawPixmap(QPointF(left, top), m_pixmap, source(m_pixmap, 0, 0, b, c));
+    painter->drawPixmap(QPointF(right - b + 1, top), m_pixmap, source(m_pixmap, w - b, 0, b, c));
+    painter->drawPixmap(QPointF(left, bottom - c + 1), m_pixmap, source(m_pixmap, 0, h - c, b, c));
+    painter->drawPixmap(QPointF(right - b + 1, bottom - c + 1), m_pixmap, source(m_pixmap, w - b, h - c, b, c));
 
     const bool horizontalRoom = 2 * b < rect.width();
     const bool verticalRoom = 2 * c < rect.height();
     if (horizontalRoom) {
-        painter->drawPixmap(QRect(QPoint(left + b, top), QPoint(right - b, top + c - 1)), m_pixmap, QRect(b, 0, mw, c));
-        painter->drawPixmap(QRect(QPoint(left + b, bottom - c + 1), QPoint(right - b, bottom)), m_pixmap,
-                            QRect(b, h - c, mw, c));
+        painter->drawPixmap(target(QPoint(left + b, top), QPoint(right - b, top + c - 1)), m_pixmap, source(m_pixmap, b, 0, mw, c));
+        painter->drawPixmap(target(QPoint(left + b, bottom - c + 1), QPoint(right - b, bottom)), m_pixmap, source(m_pixmap, b, h - c, mw, c));
     }
     if (verticalRoom) {
-        painter->drawPixmap(QRect(QPoint(left, top + c), QPoint(left + b - 1, bottom - c)), m_pixmap, QRect(0, c, b, mh));
-        painter->drawPixmap(QRect(QPoint(right - b + 1, top + c), QPoint(right, bottom - c)), m_pixmap,
-                            QRect(w - b, c, b, mh));
+        painter->drawPixmap(target(QPoint(left, top + c), QPoint(left + b - 1, bottom - c)), m_pixmap, source(m_pixmap, 0, c, b, mh));
+        painter->drawPixmap(target(QPoint(right - b + 1, top + c), QPoint(right, bottom - c)), m_pixmap, source(m_pixmap, w - b, c, b, mh));
     }
     if (horizontalRoom && verticalRoom)
-        painter->drawPixmap(QRect(QPoint(left + b, top + c), QPoint(right - b, bottom - c)), m_pixmap, QRect(b, c, mw, mh));
+        painter->drawPixmap(target(QPoint(left + b, top + c), QPoint(right - b, bottom - c)), m_pixmap, source(m_pixmap, b, c, mw, mh));
 }

@@ -90,8 +90,9 @@ void DuiGraphicsDropShadowEffect::draw(QPainter *painter)
     const QTransform saved = painter->worldTransform();
     painter->setWorldTransform(QTransform());
     QImage shadow = pixmap.toImage();
-    // Bounded before the conversion: a radius beyond int range would not convert.
-    duiBlurAndTint(shadow, int(qMin(d->blurRadius, kMaxGrowth)), d->color);
+    // Bounded before the conversion: a radius beyond int range would not convert. The blur runs
+    // over the source's device pixels, so its radius is scaled by their ratio.
+    duiBlurAndTint(shadow, int(qMin(d->blurRadius * pixmap.devicePixelRatio(), kMaxGrowth)), d->color);
     const QPointF deviceOffset = saved.map(d->offset) - saved.map(QPointF(0, 0));
     painter->drawImage(QPointF(origin) + deviceOffset, shadow);
     painter->drawPixmap(origin, pixmap);

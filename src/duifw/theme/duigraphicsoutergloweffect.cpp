@@ -149,9 +149,13 @@ void DuiGraphicsOuterGlowEffect::draw(QPainter *painter)
     const QTransform savedTransform = painter->worldTransform();
     const QPainter::CompositionMode savedMode = painter->compositionMode();
     painter->setWorldTransform(QTransform());
-    QImage glow = duiMakeGlow(pixmap.toImage(), d->color.rgb(), int(qMin(d->size, kMaxGlowSize)), d->spread, d->alphaByte);
+    // On a dense screen the source comes at its device pixels: the glow is worked out there, its
+    // sizes scaled to match, and drawn back at the source's ratio.
+    const qreal ratio = pixmap.devicePixelRatio();
+    QImage glow = duiMakeGlow(pixmap.toImage(), d->color.rgb(), int(qMin(d->size * ratio, qreal(kMaxGlowSize))), d->spread, d->alphaByte);
+    glow.setDevicePixelRatio(ratio);
     if (d->blurRadius != 0)
-        duiBlurAndTint(glow, d->blurRadius, d->color);
+        duiBlurAndTint(glow, qRound(d->blurRadius * ratio), d->color);
     painter->setCompositionMode(d->compositionMode);
     painter->drawImage(origin, glow);
     painter->setCompositionMode(savedMode);

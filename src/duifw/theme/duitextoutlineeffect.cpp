@@ -75,11 +75,14 @@ QImage DuiTextOutlineEffect::makeOutline(const QImage &image) const
 {
     Q_D(const DuiTextOutlineEffect);
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-    const int size = effectiveSize();
+    // The width is in logical pixels; a dense image (device pixel ratio 2) grows by twice as
+    // many of its own pixels and keeps its ratio.
+    const int size = qMin(kMaxOutline, qRound(effectiveSize() * image.devicePixelRatio()));
     const int span = 2 * size + 1;
     const int width = source.width() + span;
     const int height = source.height() + span;
     QImage out(width, height, QImage::Format_ARGB32);
+    out.setDevicePixelRatio(image.devicePixelRatio());
     out.fill(Qt::transparent);
     if (source.isNull())
         return out;

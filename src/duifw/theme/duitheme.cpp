@@ -291,6 +291,7 @@ QImage DuiTheme::colorizeImage(const QImage &image, QColor color)
     QImage result(source.size(), source.format());
     if (result.isNull())
         return result;
+    result.setDevicePixelRatio(image.devicePixelRatio());
     result.fill(Qt::transparent);
     {
         QPainter painter(&result);
@@ -307,19 +308,25 @@ void DuiTheme::drawNinePiecesBoarder(QPainter *painter, const QRect &rect, const
 {
     if (!painter || pixmap.isNull() || rect.isEmpty())
         return;
-    const int sx = pixmap.width() / 3;
-    const int sy = pixmap.height() / 3;
-    const int tx = qMin(pixmap.width(), rect.width()) / 3;
-    const int ty = qMin(pixmap.height(), rect.height()) / 3;
+    // Margins in logical pixels: a high-density image ("@2x") keeps the look of its plain twin.
+    const qreal ratio = pixmap.devicePixelRatio();
+    const QSize size = pixmap.deviceIndependentSize().toSize();
+    const int sx = size.width() / 3;
+    const int sy = size.height() / 3;
+    const int tx = qMin(size.width(), rect.width()) / 3;
+    const int ty = qMin(size.height(), rect.height()) / 3;
     // A border such as the window shadow has an empty middle; stretching it over the whole window
     // would blend a million transparent pixels, so it is clipped away.
     const QRect middle = rect.adjusted(tx, ty, -tx, -ty);
-    const bool skipMiddle = !middle.isEmpty() && middleIsTransparent(pixmap, QRect(sx, sy, pixmap.width() - 2 * sx, pixmap.height() - 2 * sy));
+    const QRect deviceMiddle = QRectF(sx * ratio, sy * ratio, (size.width() - 2 * sx) * ratio, (size.height() - 2 * sy) * ratio).toRect();
+    const bool skipMiddle = !middle.isEmpty() && middleIsTransparent(pixmap, deviceMiddle);
     if (skipMiddle) {
         painter->save();
         painter->setClipRegion(QRegion(rect).subtracted(QRegion(middle)), Qt::IntersectClip);
     }
-    qDrawBorderPixmap(painter, rect, QMargins(tx, ty, tx, ty), pixmap, pixmap.rect(), QMargins(sx, sy, sx, sy),
+    // Qt takes the source rectangle and margins in the image's own pixels.
+    const QMargins source = QMargins(sx, sy, sx, sy) * ratio;
+    qDrawBorderPixmap(painter, rect, QMargins(tx, ty, tx, ty), pixmap, pixmap.rect(), source,
                       QTileRules(Qt::StretchTile), QDrawBorderPixmap::DrawingHints());
     if (skipMiddle)
         painter->restore();

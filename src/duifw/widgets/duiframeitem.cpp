@@ -261,16 +261,20 @@ void DuiFrameItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *opti
     if (d->baseColor.alpha() != 0 && d->drawStyle == PixmapDrawStyle) {
         const QSize layerSize = size().toSize();
         if (!layerSize.isEmpty() && qint64(layerSize.width()) * layerSize.height() <= kMaxLayerPixels) {
-            QPixmap layer(layerSize);
+            // At the device's pixel density, so the mask's edges stay as sharp as the skin's.
+            const qreal ratio = painter->device() ? qBound(1.0, painter->device()->devicePixelRatio(), 4.0) : 1.0;
+            QPixmap layer(layerSize * ratio);
+            layer.setDevicePixelRatio(ratio);
             layer.fill(Qt::transparent);
             {
                 QPainter layerPainter(&layer);
-                layerPainter.fillRect(layer.rect(), d->baseColor);
+                const QRect area(QPoint(0, 0), layerSize);
+                layerPainter.fillRect(area, d->baseColor);
                 if (!d->backgroundMask.isEmpty()) {
                     // The colour keeps only the mask's shape.
                     layerPainter.setCompositionMode(QPainter::CompositionMode_DestinationAtop);
                     DuiFrameItemDrawer(d->backgroundMask, DuiFrameItemDrawer::FrameType(d->frameType))
-                        .draw(layer.rect(), &layerPainter, d->margins);
+                        .draw(area, &layerPainter, d->margins);
                 }
             }
             DuiFrameItemDrawer(layer, DuiFrameItemDrawer::FrameType(d->frameType))
@@ -364,9 +368,10 @@ QBrush DuiFrameItem::loadBrush(const QString &path) const
     base.getHsl(&h, &s, &l);
     for (int i = 0; i < gradient->childCount(); ++i) {
         const MXXmlElement *stop = gradient->child(i);
-        const int hue = qBound(0, h + readInt(stop->attribute(L"h")), 359);
-        const int sat = qBound(0, s + readInt(stop->attribute(L"s")), 255);
-        const int light = qBound(0, l + readInt(stop->attribute(L"l")), 255);
+        // Summed in 64 bits: an offset may be any int, and int + int would overflow.
+        const int hue = int(qBound(qint64(0), qint64(h) + readInt(stop->attribute(L"h")), qint64(359)));
+        const int sat = int(qBound(qint64(0), qint64(s) + readInt(stop->attribute(L"s")), qint64(255)));
+        const int light = int(qBound(qint64(0), qint64(l) + readInt(stop->attribute(L"l")), qint64(255)));
         const qreal pos = qBound(0.0, qreal(QString::fromStdWString(stop->attribute(L"pos")).toFloat()), 1.0);
         linear.setColorAt(pos, QColor::fromHsl(hue, sat, light, 255));
     }

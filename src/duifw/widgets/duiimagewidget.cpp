@@ -50,7 +50,7 @@ void DuiImageWidget::setImagePath(const QString &path)
     Q_D(DuiImageWidget);
     d->pixmapItem->setPixmap(DuiTheme::getImage(path, true));
     d->imagePath = path;
-    setPreferredSize(d->pixmapItem->pixmap().size());
+    setPreferredSize(d->pixmapItem->pixmap().deviceIndependentSize());
     _relayout(rect());
 }
 
@@ -64,7 +64,7 @@ void DuiImageWidget::setPixmap(const QPixmap &pixmap)
     Q_D(DuiImageWidget);
     d->pixmapItem->setPixmap(pixmap);
     d->imagePath.clear();
-    setPreferredSize(pixmap.size());
+    setPreferredSize(pixmap.deviceIndependentSize());
     _relayout(rect());
 }
 
@@ -81,14 +81,14 @@ void DuiImageWidget::setImageData(const QByteArray &data)
         return;
     d->pixmapItem->setPixmap(pixmap);
     d->imagePath.clear();
-    setPreferredSize(QSizeF(pixmap.size()) + (d->borderColor.isValid() ? QSizeF(2, 2) : QSizeF(0, 0)));
+    setPreferredSize(pixmap.deviceIndependentSize() + (d->borderColor.isValid() ? QSizeF(2, 2) : QSizeF(0, 0)));
     _relayout(rect());
 }
 
 void DuiImageWidget::_relayout(const QRectF &rect)
 {
     Q_D(DuiImageWidget);
-    const QSizeF pm = d->pixmapItem->pixmap().size();
+    const QSizeF pm = d->pixmapItem->pixmap().deviceIndependentSize();
     switch (d->scalePolicy) {
     case ScaleWidgetCenter:
         d->pixmapItem->setPos((rect.width() - pm.width()) / 2, (rect.height() - pm.height()) / 2);
@@ -118,7 +118,7 @@ void DuiImageWidget::updateTransform()
     if (d->scale != 0)
         transform.scale(d->scale, d->scale);
     if (d->rotate != 0) {
-        const QSize pm = d->pixmapItem->pixmap().size();
+        const QSize pm = d->pixmapItem->pixmap().deviceIndependentSize().toSize();
         transform.translate(pm.width() / 2, pm.height() / 2);
         transform.rotate(d->rotate, Qt::ZAxis);
         transform.translate(-(pm.width() / 2), -(pm.height() / 2));
