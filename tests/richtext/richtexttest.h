@@ -9,6 +9,7 @@
 #include <duitextedit.h>
 
 #include <QtCore/qstringlist.h>
+#include <QtGui/qevent.h>
 #include <QtTest/qtest.h>
 #include <QtWidgets/qgraphicsproxywidget.h>
 #include <QtWidgets/qgraphicsscene.h>
@@ -77,6 +78,19 @@ inline QGraphicsProxyWidget *proxyOf(DuiTextEdit *edit)
     }
     return nullptr;
 }
+
+// Collects the regions a widget is asked to paint.
+struct PaintRecorder : QObject
+{
+    QRegion region;
+    explicit PaintRecorder(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
 
 // A text edit away from the scene origin, in a shown and active view, holding the focus.
 struct EditInView

@@ -141,6 +141,8 @@ private Q_SLOTS:
     void nativeWidgetInOwnCoordinates_data();
     void nativeWidgetInOwnCoordinates();
     void delayedGeometry();
+    void repaintsAfterBeingSizedToNothing_data();
+    void repaintsAfterBeingSizedToNothing();
     void enterKeys_data();
     void enterKeys();
     void enterTravelsOnWhenRefused_data();
@@ -229,6 +231,34 @@ void tst_DuiTextEdit::delayedGeometry()
     QGraphicsProxyWidget *proxy = proxyOf(f.edit);
     QCOMPARE(proxy->geometry(), QRectF(0, 0, 300, 160));
     QTRY_COMPARE(proxy->geometry(), QRectF(0, 0, 220, 90));
+}
+
+void tst_DuiTextEdit::repaintsAfterBeingSizedToNothing_data()
+{
+    QTest::addColumn<bool>("frame");
+    QTest::newRow("frame image given while empty") << true;
+    QTest::newRow("no frame") << false;
+}
+
+// A text edit is empty until a layout sizes it (from XML a frame image arrives then). Its editor
+// must still repaint on screen afterwards: the view is asked to paint when text goes in.
+void tst_DuiTextEdit::repaintsAfterBeingSizedToNothing()
+{
+    QFETCH(bool, frame);
+    EditInView f;
+    f.edit->resize(0, 0);
+    if (frame)
+        f.edit->setFrameImage(QString());
+    f.edit->resize(300, 160);
+    QVERIFY(QTest::qWaitForWindowExposed(&f.view));
+    // Nothing earlier stays pending: the scene's queued update pass, then the view's paint.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    f.view.viewport()->repaint();
+    PaintRecorder painted(f.view.viewport());
+    f.edit->textCursor().insertText(QStringLiteral("typed"));
+    QTRY_VERIFY(!painted.region.isEmpty());
+    QVERIFY(painted.region.boundingRect().intersects(f.view.mapFromScene(f.edit->sceneBoundingRect()).boundingRect()));
 }
 
 void tst_DuiTextEdit::enterKeys_data()

@@ -263,23 +263,6 @@ void tst_GifPool::recountRunsOnceAfterRemovals()
     QCOMPARE(pool->count(), 0);
 }
 
-namespace {
-
-// Collects the regions a widget is asked to paint.
-struct PaintRecorder : QObject
-{
-    QRegion region;
-    explicit PaintRecorder(QWidget *widget) { widget->installEventFilter(this); }
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            region += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-};
-
-} // namespace
-
 void tst_GifPool::cursorGifsMoveWithoutRelayout()
 {
     EditInView in;

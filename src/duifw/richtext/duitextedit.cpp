@@ -321,7 +321,14 @@ void DuiTextEdit::resizeEvent(QGraphicsSceneResizeEvent *event)
     _adjustNativeEditGeometry(QRectF(QPointF(0, 0), event->newSize()));
 }
 
-// The proxy is a child item: rectangles are in the text edit's own coordinates.
+// The proxy is a child item: rectangles are in the text edit's own coordinates. The editor is
+// never given an empty size: Qt unmaps an embedded window sized to nothing and never maps it
+// again, so it would stop repainting for good (typing and GIF frames would not show).
+static QRectF editorRect(const QRect &rect)
+{
+    return QRectF(rect.topLeft(), rect.size().expandedTo(QSize(1, 1)));
+}
+
 void DuiTextEdit::_adjustNativeEditGeometry(const QRectF &rect)
 {
     Q_D(DuiTextEdit);
@@ -331,7 +338,7 @@ void DuiTextEdit::_adjustNativeEditGeometry(const QRectF &rect)
     }
     if (d->frameItem) {
         d->frameItem->setGeometry(rect);
-        d->proxy->setGeometry(QRectF(rect.toRect().adjusted(1, 2, -1, -2)));
+        d->proxy->setGeometry(editorRect(rect.toRect().adjusted(1, 2, -1, -2)));
         return;
     }
     if (d->delayUpdate) {
@@ -342,14 +349,14 @@ void DuiTextEdit::_adjustNativeEditGeometry(const QRectF &rect)
         }
         return;
     }
-    d->proxy->setGeometry(QRectF(QRect(0, 0, int(rect.width()), int(rect.height()))));
+    d->proxy->setGeometry(editorRect(QRect(0, 0, int(rect.width()), int(rect.height()))));
 }
 
 void DuiTextEdit::on_DelayUpdate()
 {
     Q_D(DuiTextEdit);
     d->geometryPending = false;
-    d->proxy->setGeometry(QRectF(QRect(0, 0, int(d->pendingGeometry.width()), int(d->pendingGeometry.height()))));
+    d->proxy->setGeometry(editorRect(QRect(0, 0, int(d->pendingGeometry.width()), int(d->pendingGeometry.height()))));
 }
 
 void DuiTextEdit::doColorize(QRgb rgb)
