@@ -385,4 +385,9 @@ bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value
 }
 
 
+bool plainIntegerUtf8(const char *begin, const char *end, int *value)
+{
+    return plainInteger(begin, end, value);
+}
+
 } // namespace DuiPropertyText

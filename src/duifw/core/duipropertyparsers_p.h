@@ -28,6 +28,10 @@ DUI_AUTOTEST_EXPORT QVariant valueFromText(const QMetaProperty &property, const 
 // valueFromText would give it; false for anything else, which then takes the general path.
 DUI_AUTOTEST_EXPORT bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value);
 
+// The plain integer of the builder's shortcut: an optional sign and one to nine digits, nothing
+// else, between `begin` and `end`.
+DUI_AUTOTEST_EXPORT bool plainIntegerUtf8(const char *begin, const char *end, int *value);
+
 } // namespace DuiPropertyText
 
 #endif // DUIPROPERTYPARSERS_P_H

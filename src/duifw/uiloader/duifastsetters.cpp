@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: MIT
+#include "duifastsetters_p.h"
+
+#include "duipropertyparsers_p.h"
+#include "duiwidget.h"
+
+#include <QtCore/qmargins.h>
+#include <QtCore/qmetaobject.h>
+#include <QtGui/qcolor.h>
+
+#include <cstring>
+#include <type_traits>
+
+namespace {
+
+DuiWidget *widgetOf(QObject *object)
+{
+    // Only DuiWidget's own properties have a direct setter, so the object is one.
+    return static_cast<DuiWidget *>(object);
+}
+
+// The argument type of a one-argument setter.
+template <typename Member>
+struct ArgumentOf;
+template <typename Class, typename Argument>
+struct ArgumentOf<void (Class::*)(Argument)>
+{
+    using type = std::decay_t<Argument>;
+};
+
+template <typename T>
+struct IsFlags : std::false_type
+{
+};
+template <typename E>
+struct IsFlags<QFlags<E>> : std::true_type
+{
+};
+
+// A plain integer ending at the next `stop` byte (or the end): an optional sign and one to nine
+// digits, as the general path reads without remark. Advances `text` past it.
+bool takeInteger(const char *&text, char stop, int *value)
+{
+    const char *end = stop ? std::strchr(text, stop) : nullptr;
+    if (!end)
+        end = text + std::strlen(text);
+    if (!DuiPropertyText::plainIntegerUtf8(text, end, value))
+        return false;
+    text = end;
+    return true;
+}
+
+// `count` plain integers separated by `separator`, nothing after the last.
+bool takeIntegers(const char *text, char separator, int count, int *values)
+{
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && *text++ != separator)
+            return false;
+        if (!takeInteger(text, i + 1 < count ? separator : '\0', &values[i]))
+            return false;
+    }
+    return *text == '\0';
+}
+
+template <auto Set>
+bool setInteger(QObject *object, const QMetaProperty &, const char *text)
+{
+    int value = 0;
+    if (!takeIntegers(text, ',', 1, &value))
+        return false;
+    using Argument = typename ArgumentOf<decltype(Set)>::type;
+    (widgetOf(object)->*Set)(Argument(value));
+    return true;
+}
+
+template <auto Set>
+bool setEnumeration(QObject *object, const QMetaProperty &property, const char *text)
+{
+    const QMetaEnum enumerator = property.enumerator();
+    for (const char *c = text; *c; ++c) {
+        if (static_cast<unsigned char>(*c) >= 0x80)
+            return false;
+    }
+    bool ok = false;
+    const int value = enumerator.isFlag() ? enumerator.keysToValue(text, &ok) : enumerator.keyToValue(text, &ok);
+    if (!ok)
+        return false;
+    using Argument = typename ArgumentOf<decltype(Set)>::type;
+    if constexpr (IsFlags<Argument>::value)
+        (widgetOf(object)->*Set)(Argument::fromInt(value));
+    else
+        (widgetOf(object)->*Set)(static_cast<Argument>(value));
+    return true;
+}
+
+// "r,g,b" or "r,g,b,a", each part one to three digits no more than 255.
+bool setBackgroundColor(QObject *object, const QMetaProperty &, const char *text)
+{
+    int rgba[4] = {0, 0, 0, 255};
+    int parts = 0;
+    for (const char *c = text;; ++c) {
+        if (parts == 4)
+            return false;
+        int digits = 0, value = 0;
+        for (; *c >= '0' && *c <= '9'; ++c, ++digits)
+            value = value * 10 + (*c - '0');
+        if (digits == 0 || digits > 3 || value > 255)
+            return false;
+        rgba[parts++] = value;
+        if (*c == '\0')
+            break;
+        if (*c != ',')
+            return false;
+    }
+    if (parts < 3)
+        return false;
+    QColor color;
+    color.setRgb(rgba[0], rgba[1], rgba[2], rgba[3]);
+    widgetOf(object)->setBackgroundColor(color);
+    return true;
+}
+
+bool setMargins(QObject *object, const QMetaProperty &, const char *text)
+{
+    int m[4];
+    if (!takeIntegers(text, ',', 4, m))
+        return false;
+    widgetOf(object)->setMargins(QMargins(m[0], m[1], m[2], m[3]));
+    return true;
+}
+
+// Four "Point:distance" entries joined by "|", each point one of the six names.
+bool setAnchor(QObject *object, const QMetaProperty &, const char *text)
+{
+    static const struct
+    {
+        const char *name;
+        size_t length;
+        int point;
+    } points[] = {{"Left", 4, DuiWidget::Left},   {"HCenter", 7, DuiWidget::HCenter}, {"Right", 5, DuiWidget::Right},
+                  {"Top", 3, DuiWidget::Top},     {"VCenter", 7, DuiWidget::VCenter}, {"Bottom", 6, DuiWidget::Bottom}};
+    AnchorInfo info;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0 && *text++ != '|')
+            return false;
+        const char *colon = std::strchr(text, ':');
+        if (!colon)
+            return false;
+        const size_t length = size_t(colon - text);
+        int point = -1;
+        for (const auto &entry : points) {
+            if (entry.length == length && std::memcmp(entry.name, text, length) == 0)
+                point = entry.point;
+        }
+        text = colon + 1;
+        if (point < 0 || !takeInteger(text, '|', &info.distance[i]))
+            return false;
+        info.targetPoint[i] = point;
+    }
+    if (*text != '\0')
+        return false;
+    widgetOf(object)->setAnchor(info);
+    return true;
+}
+
+bool setObjectName(QObject *object, const QMetaProperty &, const char *text)
+{
+    object->setObjectName(QString::fromUtf8(text));
+    return true;
+}
+
+struct Entry
+{
+    const char *name;
+    int typeId; // the property type the setter reads; 0: an enumeration
+    DuiFastSetter setter;
+};
+
+const Entry kWidgetEntries[] = {
+    {"spacing", QMetaType::Int, setInteger<&DuiWidget::setSpacing>},
+    {"itemSpacing", QMetaType::Int, setInteger<&DuiWidget::setItemSpacing>},
+    {"fixHeight", QMetaType::Int, setInteger<&DuiWidget::setFixHeight>},
+    {"fixWidth", QMetaType::Int, setInteger<&DuiWidget::setFixWidth>},
+    {"height", QMetaType::Int, setInteger<&DuiWidget::setHeight>},
+    {"width", QMetaType::Int, setInteger<&DuiWidget::setWidth>},
+    {"themeColorType", QMetaType::Int, setInteger<&DuiWidget::setThemeColorType>},
+    {"minWidth", QMetaType::Double, setInteger<&DuiWidget::setMinimumWidth>},
+    {"maxWidth", QMetaType::Double, setInteger<&DuiWidget::setMaximumWidth>},
+    {"preferredWidth", QMetaType::Double, setInteger<&DuiWidget::setPreferredWidth>},
+    {"minHeight", QMetaType::Double, setInteger<&DuiWidget::setMinimumHeight>},
+    {"maxHeight", QMetaType::Double, setInteger<&DuiWidget::setMaximumHeight>},
+    {"preferredHeight", QMetaType::Double, setInteger<&DuiWidget::setPreferredHeight>},
+    {"alignment", 0, setEnumeration<&DuiWidget::setAlignment>},
+    {"dragPolicy", 0, setEnumeration<&DuiWidget::setDragPolicy>},
+    {"colorizePolicy", 0, setEnumeration<&DuiWidget::setColorizePolicy>},
+    {"layout", 0, setEnumeration<static_cast<void (DuiWidget::*)(DuiWidget::LayoutType)>(&DuiWidget::setLayout)>},
+    {"backgroundColor", QMetaType::QColor, setBackgroundColor},
+    {"margins", -1, setMargins},
+    {"anchor", -2, setAnchor},
+};
+
+int expectedType(const Entry &entry)
+{
+    // Types registered at run time are looked up here rather than in the table.
+    if (entry.typeId == -1)
+        return qMetaTypeId<QMargins>();
+    if (entry.typeId == -2)
+        return qMetaTypeId<AnchorInfo>();
+    return entry.typeId;
+}
+
+} // namespace
+
+DuiFastSetter duiFastSetter(const QMetaProperty &property)
+{
+    const QMetaObject *owner = property.enclosingMetaObject();
+    const char *name = property.name();
+    if (owner == &QObject::staticMetaObject)
+        return std::strcmp(name, "objectName") == 0 ? setObjectName : nullptr;
+    if (owner != &DuiWidget::staticMetaObject || !property.isWritable())
+        return nullptr;
+    for (const Entry &entry : kWidgetEntries) {
+        if (std::strcmp(entry.name, name) != 0)
+            continue;
+        if (entry.typeId == 0)
+            return property.isEnumType() && property.enumerator().isValid() ? entry.setter : nullptr;
+        return property.metaType().id() == expectedType(entry) ? entry.setter : nullptr;
+    }
+    return nullptr;
+}
