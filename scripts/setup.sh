@@ -9,7 +9,9 @@ build_dir=${DUIFW_BUILD_DIR:-$here/build}
 
 # The one list of Debian packages the project needs.
 packages=(cmake ninja-build g++ qt6-base-dev libpugixml-dev
-          qt6-tools-dev libqt6opengl6-dev libxkbcommon-dev xvfb xauth libxtst6 dbus-daemon fonts-dejavu-core fonts-wqy-microhei ccache)
+          qt6-tools-dev qt6-l10n-tools libqt6opengl6-dev libxkbcommon-dev xvfb xauth libxtst6 dbus-daemon fonts-dejavu-core fonts-wqy-microhei ccache
+          libxml2-utils at-spi2-core
+          clang libclang-rt-14-dev) # clang and its sanitizer runtimes: the fuzz targets (README, "Fuzzing")
 
 missing=()
 for p in "${packages[@]}"; do

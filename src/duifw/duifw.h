@@ -15,6 +15,9 @@
 #include "duiwidget.h"
 #include "duiwidgetbase.h"
 #include "duixmldiagnostics.h"
+#include "duixmlschema.h"
+#include "duixmlsource.h"
+#include "duixmltranslation.h"
 #include "duixmlui.h"
 #include "i18nstring.h"
 

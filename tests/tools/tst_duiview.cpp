@@ -87,6 +87,8 @@ private slots:
     void initTestCase();
     void lintGallery();
     void lintReportsSkips();
+    void lintReportsInfeasibleAnchors_data();
+    void lintReportsInfeasibleAnchors();
     void menuFiles();
     void missingAndBrokenFiles();
     void badArguments();
@@ -140,6 +142,37 @@ void tst_DuiView::lintReportsSkips()
     QVERIFY2(bad.out.contains("error:") && bad.out.contains("1 error(s)"), bad.out.constData());
 }
 
+void tst_DuiView::lintReportsInfeasibleAnchors_data()
+{
+    QTest::addColumn<int>("bottom"); // the second line edit's bottom anchor; its top is at 40
+    QTest::addColumn<bool>("feasible");
+    QTest::newRow("24 high, its maximum") << 64 << true;
+    QTest::newRow("28 high, above its maximum") << 68 << false;
+}
+
+void tst_DuiView::lintReportsInfeasibleAnchors()
+{
+    QFETCH(int, bottom);
+    QFETCH(bool, feasible);
+    const QString file = m_dir.filePath(QStringLiteral("anchors.xml"));
+    writeFile(file, QStringLiteral("<xmlui>\n<DuiFrameWindow title=\"t\" fixSize=\"300,200\">\n"
+                                   "  <DuiWidget layout=\"Anchor\" fixSize=\"300,200\">\n"
+                                   "    <DuiLineEdit objectName=\"fits\" anchor=\"Left:10|Left:150|Top:10|Top:34\"/>\n"
+                                   "    <DuiLineEdit objectName=\"name\" anchor=\"Left:10|Left:150|Top:40|Top:%1\"/>\n"
+                                   "  </DuiWidget>\n</DuiFrameWindow>\n</xmlui>\n").arg(bottom).toUtf8());
+    const Run r = run(duiview(), {QStringLiteral("--lint"), file}, offscreen());
+    if (feasible) {
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains("0 error(s)"), r.out.constData());
+        return;
+    }
+    QCOMPARE(r.code, 1);
+    // One error, on the line edit whose anchors cannot be met, with its line.
+    QVERIFY2(r.out.contains(QStringLiteral("%1:5:").arg(file).toUtf8()) && r.out.contains("error:")
+                 && r.out.contains("\"name\"") && r.out.contains("1 error(s)"),
+             r.out.constData());
+}
+
 void tst_DuiView::menuFiles()
 {
     // The gallery's menus are clean.
@@ -154,8 +187,8 @@ void tst_DuiView::menuFiles()
     writeFile(file, "<xmlui>\n<ActionGroup>\n  <Action text=\"A\" colour=\"red\"/>\n  <Item/>\n</ActionGroup>\n</xmlui>\n");
     const Run r = run(duiview(), {QStringLiteral("--lint"), file}, offscreen());
     QCOMPARE(r.code, 0);
-    QVERIFY2(r.out.contains(QStringLiteral("%1:3: warning:").arg(file).toUtf8()) && r.out.contains("colour"), r.out.constData());
-    QVERIFY2(r.out.contains(QStringLiteral("%1:4: warning:").arg(file).toUtf8()) && r.out.contains("Item"), r.out.constData());
+    QVERIFY2(r.out.contains(QStringLiteral("%1:3:20: warning:").arg(file).toUtf8()) && r.out.contains("colour"), r.out.constData());
+    QVERIFY2(r.out.contains(QStringLiteral("%1:4:3: warning:").arg(file).toUtf8()) && r.out.contains("Item"), r.out.constData());
     QVERIFY(r.out.contains("2 finding(s), 0 error(s)"));
 
     // A screenshot shows the open menu in the row's colours: its border is row 3's.
@@ -239,6 +272,15 @@ void tst_DuiView::noDisplayRendersPng()
     QCOMPARE(process.exitCode(), 0);
     QVERIFY2(out.contains("no display"), out.constData());
     QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("gallery.png"))));
+
+    // A printing run shows no window, so its output is the schema alone, ready for a file.
+    QProcess schema;
+    schema.setProcessEnvironment(env);
+    schema.start(duiview(), {QStringLiteral("--schema")});
+    QVERIFY(schema.waitForFinished(60000));
+    QCOMPARE(schema.exitCode(), 0);
+    const QByteArray xsd = schema.readAllStandardOutput();
+    QVERIFY2(xsd.startsWith("<?xml") && xsd.trimmed().endsWith("</xs:schema>"), xsd.left(200).constData());
 }
 
 void tst_DuiView::watchRebuildsAndKeepsLastGood()

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "previewer.h"
 
+#include "inspector.h"
+
+#include "anchorlint.h"
+#include "scaleoption.h"
+#include "stringextractor.h"
+
 #include <duiapplication.h>
 #include <duiframewindow.h>
 #include <duimenu.h>
@@ -8,6 +14,7 @@
 #include <duiresourceloader.h>
 #include <duitheme.h>
 #include <duityperegister.h>
+#include <duixmlschema.h>
 #include <duixmlui.h>
 #include <mxxmldocument.h>
 
@@ -106,14 +113,19 @@ bool noDisplayAvailable()
 
 QString previewUsage(const QString &program)
 {
-    return QStringLiteral("usage: %1 [--theme N] [--screenshot OUT.png] [--size WxH] [--lint] [--watch] FILE.xml\n"
+    return QStringLiteral("usage: %1 [--theme N] [--screenshot OUT.png] [--size WxH] [--scale F] [--lint] [--watch] FILE.xml\n"
                           "  shows the window an XML UI file describes, or the menu a menu file describes\n"
                           "  --theme N           pick colour row N (0..9; default 0)\n"
                           "  --screenshot OUT    render the window offscreen to a PNG and exit\n"
                           "  --size WxH          window size for --screenshot\n"
+                          "  --scale F           device pixels per logical pixel (1 to 4), as on a dense screen\n"
+                          "  --extract-strings TS  write the file's translatable texts to a .ts file, exit\n"
                           "  --lint              build the file, print what the builder skipped, exit\n"
                           "                      (exit status 1 when the file cannot be built)\n"
                           "  --watch             rebuild the window whenever the file changes\n"
+                          "  --inspect           show the widget tree and properties in a second window\n"
+                          "                      (Ctrl+click a control to select it)\n"
+                          "  --schema            print the XML Schema of UI and menu files, exit\n"
                           "  --classes           print every class an XML file can name, with its properties")
         .arg(program);
 }
@@ -154,10 +166,24 @@ bool parsePreviewOptions(const QStringList &arguments, PreviewOptions &options, 
                 return false;
             }
             options.size = QSize(w, h);
+        } else if (arg == QLatin1String("--scale")) {
+            if (!value(options.scale))
+                return false;
+            if (!validScale(options.scale)) {
+                error = QStringLiteral("--scale takes a factor from 1 to 4, not \"%1\"").arg(options.scale);
+                return false;
+            }
+        } else if (arg == QLatin1String("--extract-strings")) {
+            if (!value(options.extractStrings))
+                return false;
         } else if (arg == QLatin1String("--lint")) {
             options.lint = true;
         } else if (arg == QLatin1String("--classes")) {
             options.classes = true;
+        } else if (arg == QLatin1String("--schema")) {
+            options.schema = true;
+        } else if (arg == QLatin1String("--inspect")) {
+            options.inspect = true;
         } else if (arg == QLatin1String("--watch")) {
             options.watch = true;
         } else if (arg.startsWith(QLatin1String("--"))) {
@@ -172,7 +198,7 @@ bool parsePreviewOptions(const QStringList &arguments, PreviewOptions &options, 
     }
     if (options.file.isEmpty())
         options.file = defaultFile;
-    if (options.file.isEmpty() && !options.classes) {
+    if (options.file.isEmpty() && !options.classes && !options.schema) {
         error = QStringLiteral("no XML UI file given");
         return false;
     }
@@ -193,6 +219,7 @@ Previewer::Previewer(const PreviewOptions &options, QObject *parent)
 
 Previewer::~Previewer()
 {
+    delete m_inspector;
     delete m_window;
     delete m_fileDirHandler;
 }
@@ -375,11 +402,17 @@ int Previewer::start()
         print(classReference());
         return 0;
     }
+    if (m_options.schema) {
+        print(DuiXmlSchema::text());
+        return 0;
+    }
     if (!QFileInfo::exists(m_options.file) && !m_options.file.startsWith(QLatin1Char(':'))) {
         printError(QStringLiteral("%1: %2: no such file").arg(m_options.program, m_options.file));
         return 2;
     }
     DuiTheme::setColorTheme(m_options.theme);
+    if (!m_options.extractStrings.isEmpty())
+        return extractStrings(m_options.program, m_options.file, m_options.extractStrings);
 
     // duiview prints every record itself, with its file and line; their copies on dui.xml would
     // say each twice.
@@ -388,6 +421,8 @@ int Previewer::start()
         return startMenu();
     QList<DuiXmlDiagnostics::Record> records;
     m_window = build(m_options.file, &records);
+    if (m_options.lint && m_window)
+        records += infeasibleAnchorRecords(m_window->scene(), m_options.file);
     printRecords(records);
 
     if (m_options.lint)
@@ -397,6 +432,10 @@ int Previewer::start()
         return 1;
     }
     connectReceivers(m_window);
+    if (m_options.inspect) {
+        m_inspector = new Inspector;
+        connect(this, &Previewer::windowBuilt, m_inspector, &Inspector::setTarget);
+    }
     emit windowBuilt(m_window);
 
     if (!m_options.screenshot.isEmpty()) {
@@ -408,12 +447,21 @@ int Previewer::start()
         QEventLoop settle;
         QTimer::singleShot(250, &settle, &QEventLoop::quit);
         settle.exec();
+        if (m_inspector) {
+            m_inspector->show();
+            m_inspector->refresh();
+            return saveScreenshot(Inspector::renderBeside(render(m_window), m_inspector), m_options.file);
+        }
         return saveScreenshot(render(m_window), m_options.file);
     }
 
     if (m_options.watch)
         m_watcher.addPath(QFileInfo(m_options.file).absoluteFilePath());
     m_window->show();
+    if (m_inspector) {
+        m_inspector->move(m_window->frameGeometry().topRight() + QPoint(16, 0));
+        m_inspector->show();
+    }
     // The window deletes itself when closed; the previewer ends with it unless it is rebuilding.
     connect(m_window, &QObject::destroyed, this, [this] {
         if (!m_window)
@@ -501,6 +549,8 @@ int runPreviewer(int &argc, char **argv, const QString &program, const QString &
     const bool headless = noDisplayAvailable();
     if (headless)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The scale must be in place before the application starts; parsing proper comes after.
+    const ScaleEnvironment scale(argc, argv);
     DuiApplication app(argc, argv);
 
     PreviewOptions options;
@@ -510,7 +560,8 @@ int runPreviewer(int &argc, char **argv, const QString &program, const QString &
         printError(QStringLiteral("%1: %2\n%3").arg(program, error, previewUsage(program)));
         return 2;
     }
-    if (headless && options.screenshot.isEmpty() && !options.lint) {
+    // Printing runs (--lint, --classes, --schema) show no window; their output stays clean.
+    if (headless && options.screenshot.isEmpty() && !options.lint && !options.classes && !options.schema) {
         options.screenshot = QFileInfo(options.file).completeBaseName() + QStringLiteral(".png");
         print(QStringLiteral("%1: no display; rendering to a PNG instead").arg(program));
     }

@@ -18,6 +18,7 @@
 #include <duiframewindow.h>
 class DuiMenu;
 class DuiResourceHandler;
+class Inspector;
 
 struct PreviewOptions
 {
@@ -26,8 +27,12 @@ struct PreviewOptions
     QString screenshot;      // render offscreen to this PNG and exit
     bool lint = false;       // build, print every record, exit
     bool classes = false;    // print every XML-creatable class with its properties, exit
+    bool schema = false;     // print the XML Schema of the files the builder reads, exit
+    bool inspect = false;    // show the inspector window beside the previewed one
     bool watch = false;      // rebuild when the file changes
     QSize size;              // window size for screenshots (0: the window's own)
+    QString scale;           // device pixels per logical pixel (--scale; set before the application starts)
+    QString extractStrings;  // write the file's translatable texts to this .ts file and exit
     QString program = QStringLiteral("duiview"); // the name messages start with
 };
 
@@ -52,6 +57,8 @@ public:
     int start();
 
     DuiFrameWindow *window() const { return m_window; }
+    // The inspector of --inspect; null without it.
+    Inspector *inspector() const { return m_inspector; }
 
 Q_SIGNALS:
     // A window was built (first, or again by --watch), before it is shown.
@@ -88,6 +95,7 @@ private:
     QList<QPointer<QObject>> m_receivers;
     QFileSystemWatcher m_watcher;
     DuiResourceHandler *m_fileDirHandler = nullptr;
+    Inspector *m_inspector = nullptr;
 };
 
 // True when no display can be reached: no X server or Wayland compositor is named and no Qt

@@ -3,13 +3,18 @@
 
 #include "duiframewindow.h"
 
+#include "duifastsetters_p.h"
 #include "duifontfiles_p.h"
 #include "duiparent_p.h"
 #include "duipropertyparsers_p.h"
 #include "duiresourceloader.h"
 #include "duityperegister.h"
 #include "duiwidget_p.h"
+#include "duiclosestname_p.h"
+#include "duitextforms_p.h"
 #include "duixmldiagnostics_p.h"
+#include "duixmlsource_p.h"
+#include "duixmltranslation_p.h"
 #include "mxxmldocument.h"
 
 #include <QtCore/qmetaobject.h>
@@ -79,33 +84,22 @@ QString className(const QObject *object)
     return QLatin1String(object->metaObject()->className());
 }
 
-// A problem with the result of a parser: its input was not in the type's text form.
-QString parsedValueProblem(int typeId, const QString &text, const QVariant &value)
+// The property an attribute name sets on a class, with its direct setter if it has one:
+// meta-object -> attribute name -> property (not valid: none). Found once per class and name, as
+// a class's properties never change; the QMetaProperty itself is kept because making one
+// resolves its enumeration by name.
+struct ResolvedProperty
 {
-    switch (typeId) {
-    case QMetaType::QSizeF:
-    case QMetaType::QSize:
-        return text.contains(QLatin1Char(',')) ? QString() : QStringLiteral("not \"width,height\"; (-1,-1) used");
-    case QMetaType::QColor:
-        return value.value<QColor>().isValid() ? QString() : QStringLiteral("not \"r,g,b[,a]\" with values 0 to 255; invalid colour used");
-    case QMetaType::QFont:
-        return text.count(QLatin1Char('|')) == 1 ? QString() : QStringLiteral("not \"file|font name\"; default font used");
-    default:
-        if (typeId == qMetaTypeId<QMargins>() && text.count(QLatin1Char(',')) < 3)
-            return QStringLiteral("not \"left,top,right,bottom\"; zero margins used");
-        return QString();
-    }
-}
+    QMetaProperty property;
+    DuiFastSetter fast = nullptr;
+};
 
-// The property an attribute name sets on a class: meta-object -> attribute name -> property (not
-// valid: none). Found once per class and name, as a class's properties never change; the
-// QMetaProperty itself is kept because making one resolves its enumeration by name.
-QMetaProperty propertyNamed(const QMetaObject *meta, const char *name)
+const ResolvedProperty &propertyNamed(const QMetaObject *meta, const char *name)
 {
     // std::hash over a short name costs a fraction of qHash's seeded hash, and the builder asks
     // once per attribute.
-    thread_local std::unordered_map<const QMetaObject *, std::unordered_map<std::string, QMetaProperty>> cache;
-    std::unordered_map<std::string, QMetaProperty> &properties = cache[meta];
+    thread_local std::unordered_map<const QMetaObject *, std::unordered_map<std::string, ResolvedProperty>> cache;
+    std::unordered_map<std::string, ResolvedProperty> &properties = cache[meta];
     std::string key(name);
     const auto found = properties.find(key);
     if (found != properties.end())
@@ -113,9 +107,12 @@ QMetaProperty propertyNamed(const QMetaObject *meta, const char *name)
     // Property names are Latin-1: an attribute name outside it matches none.
     const QByteArray latin1 = QString::fromUtf8(name).toLatin1();
     const int index = meta->indexOfProperty(latin1.constData());
-    const QMetaProperty property = index < 0 ? QMetaProperty() : meta->property(index);
-    properties.emplace(std::move(key), property);
-    return property;
+    ResolvedProperty resolved;
+    if (index >= 0) {
+        resolved.property = meta->property(index);
+        resolved.fast = duiFastSetter(resolved.property);
+    }
+    return properties.emplace(std::move(key), resolved).first->second;
 }
 
 void applyAttributes(QObject *object, const MXXmlElement *element)
@@ -126,35 +123,45 @@ void applyAttributes(QObject *object, const MXXmlElement *element)
         const char *rawName = element->attributeNameUtf8(i);
         if (!*rawName)
             continue;
-        const QMetaProperty property = propertyNamed(meta, rawName);
+        const ResolvedProperty &resolved = propertyNamed(meta, rawName);
+        const QMetaProperty &property = resolved.property;
         if (!property.isValid()) {
-            if (DuiXmlReport::enabled())
-                DuiXmlReport::report(Diag::Warning, Diag::UnknownAttribute, element,
-                                     QStringLiteral("%1 has no property %2; attribute skipped")
-                                         .arg(className(object), DuiXmlReport::quoted(QString::fromUtf8(rawName))));
+            if (DuiXmlReport::enabled()) {
+                const QString name = QString::fromUtf8(rawName);
+                DuiXmlReport::reportAttribute(Diag::Warning, Diag::UnknownAttribute, element, i,
+                                              QStringLiteral("%1 has no property %2%3")
+                                                  .arg(className(object), DuiXmlReport::quoted(name),
+                                                       DuiClosestName::attributeHint(meta, name, QStringLiteral("; attribute skipped"))));
+            }
             continue;
         }
         const char *rawText = element->attributeUtf8(i);
+        if (resolved.fast && resolved.fast(object, property, rawText))
+            continue;
         QVariant quick;
         if (DuiPropertyText::quickValue(property, rawText, &quick) && property.write(object, quick))
             continue;
         const QString text = QString::fromUtf8(rawText);
         QString problem;
-        const QVariant value = DuiPropertyText::valueFromText(property, text, &problem);
+        // Texts people read are translated, and kept to be translated again on a language change.
+        const bool translatable = duiIsTranslatableXmlProperty(property);
+        const QVariant value = translatable ? duiTranslatedXmlText(property, text, rawText) : DuiPropertyText::valueFromText(property, text, &problem);
         const bool written = property.write(object, value);
+        if (written && translatable)
+            duiRememberXmlText(object, property.propertyIndex(), text, value, element->line());
         if (!DuiXmlReport::enabled())
             continue;
         if (!written) {
-            DuiXmlReport::report(Diag::Warning, Diag::RejectedValue, element,
+            DuiXmlReport::reportAttribute(Diag::Warning, Diag::RejectedValue, element, i,
                                  QStringLiteral("%1.%2 (%3) refused %4%5")
                                      .arg(className(object), QLatin1String(property.name()), QLatin1String(property.typeName()), DuiXmlReport::quoted(text),
                                           property.isWritable() ? QString() : QStringLiteral(": read-only")));
             continue;
         }
         if (problem.isEmpty())
-            problem = parsedValueProblem(property.metaType().id(), text, value);
+            problem = DuiTextForms::problem(property.metaType().id(), text, value);
         if (!problem.isEmpty())
-            DuiXmlReport::report(Diag::Warning, Diag::RejectedValue, element,
+            DuiXmlReport::reportAttribute(Diag::Warning, Diag::RejectedValue, element, i,
                                  QStringLiteral("%1.%2: %3 is %4").arg(className(object), QLatin1String(property.name()), DuiXmlReport::quoted(text), problem));
     }
 }
@@ -349,6 +356,7 @@ DuiFrameWindow *DuiXmlUI::createWindow(const MXXmlDocument &document, QWidget *p
                                  QStringLiteral("%1 is no frame window class; no window built").arg(DuiXmlReport::quoted(QString::fromLatin1(tag))));
         return nullptr;
     }
+    duiNoteXmlSource(window, first);
     applyAttributes(window, first);
     const int count = first->childCount();
     for (int i = 0; i < count; ++i)
@@ -393,14 +401,17 @@ void DuiXmlUI::buildElement(DuiWidget *parent, const MXXmlElement *element)
                 frame->element = element;
             creator(parent, element);
         } else if (DuiXmlReport::enabled()) {
+            const QString name = elementName(element);
             DuiXmlReport::report(Diag::Warning, Diag::UnknownElement, element,
-                                 QStringLiteral("%1 is no widget class or data element; skipped with its content")
-                                     .arg(DuiXmlReport::quoted(QString::fromLatin1(tag))));
+                                 QStringLiteral("%1 is no widget class or data element%2")
+                                     .arg(DuiXmlReport::quoted(name),
+                                          DuiClosestName::elementHint(name, QStringLiteral("; skipped with its content"))));
         }
         return;
     }
 
     duiSetParent(child, parent);
+    duiNoteXmlSource(child, element);
     // Joining the layout first lets attributes such as itemSpacing and alignment find it.
     parent->addItem(child);
     if (frame)
