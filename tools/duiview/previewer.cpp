@@ -536,7 +536,9 @@ void Previewer::fileChanged()
         }
         fresh->show();
         connect(fresh, &QObject::destroyed, this, [this] {
-            if (!m_window)
+            // isNull(), not a conversion: destroyed() comes from ~QWidget, when the window is no
+            // longer a DuiFrameWindow and may not be cast to one.
+            if (m_window.isNull())
                 QCoreApplication::quit();
         });
         print(QStringLiteral("%1: rebuilt %2").arg(m_options.program, m_options.file));

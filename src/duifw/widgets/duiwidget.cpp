@@ -471,17 +471,21 @@ DuiWidget::LayoutType DuiWidget::layoutType() const
 void DuiWidget::setLayout(LayoutType type)
 {
     Q_D(DuiWidget);
+    // A class that keeps no layout of its own refuses the one offered; nothing else owns it then.
+    auto offer = [this](QGraphicsLayout *layout) {
+        setLayout(layout);
+        if (!layout->parentLayoutItem())
+            delete layout;
+    };
     switch (type) {
     case VBox:
-    case HBox: {
-        auto *linear = new QGraphicsLinearLayout(type == VBox ? Qt::Vertical : Qt::Horizontal);
+    case HBox:
         d->layoutType = Linear;
-        setLayout(static_cast<QGraphicsLayout *>(linear));
+        offer(new QGraphicsLinearLayout(type == VBox ? Qt::Vertical : Qt::Horizontal));
         break;
-    }
     case Anchor:
         d->layoutType = Anchor;
-        setLayout(static_cast<QGraphicsLayout *>(new QGraphicsAnchorLayout));
+        offer(new QGraphicsAnchorLayout);
         break;
     default:
         setLayout(static_cast<QGraphicsLayout *>(nullptr));
