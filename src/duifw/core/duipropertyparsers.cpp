@@ -348,6 +348,20 @@ QVariant valueFromText(const QMetaProperty &property, const QString &text, QStri
     }
 }
 
+bool enumKeyValue(const QMetaProperty &property, const char *utf8, int *value)
+{
+    const QMetaEnum enumerator = property.enumerator();
+    if (!enumerator.isValid())
+        return false;
+    for (const char *c = utf8; *c; ++c) {
+        if (static_cast<unsigned char>(*c) >= 0x80)
+            return false; // not a key; the general path says why
+    }
+    bool ok = false;
+    *value = enumerator.isFlag() ? enumerator.keysToValue(utf8, &ok) : enumerator.keyToValue(utf8, &ok);
+    return ok;
+}
+
 bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value)
 {
     const QMetaType type = property.metaType();
@@ -355,16 +369,8 @@ bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value
     if (getobjectPropertyCreatorMetaDataCreator()->contains(id))
         return false;
     if (property.isEnumType()) {
-        const QMetaEnum enumerator = property.enumerator();
-        if (!enumerator.isValid())
-            return false;
-        for (const char *c = utf8; *c; ++c) {
-            if (static_cast<unsigned char>(*c) >= 0x80)
-                return false; // not a key; the general path says why
-        }
-        bool ok = false;
-        const int v = enumerator.isFlag() ? enumerator.keysToValue(utf8, &ok) : enumerator.keyToValue(utf8, &ok);
-        if (!ok)
+        int v = 0;
+        if (!enumKeyValue(property, utf8, &v))
             return false;
         *value = enumVariant(type, v);
         return true;

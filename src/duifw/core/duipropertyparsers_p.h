@@ -28,6 +28,10 @@ DUI_AUTOTEST_EXPORT QVariant valueFromText(const QMetaProperty &property, const 
 // valueFromText would give it; false for anything else, which then takes the general path.
 DUI_AUTOTEST_EXPORT bool quickValue(const QMetaProperty &property, const char *utf8, QVariant *value);
 
+// The value of a valid key (or "A|B" keys) of an enumeration or flag property, as the builder's
+// shortcut reads it; false for anything else.
+DUI_AUTOTEST_EXPORT bool enumKeyValue(const QMetaProperty &property, const char *utf8, int *value);
+
 // The plain integer of the builder's shortcut: an optional sign and one to nine digits, nothing
 // else, between `begin` and `end`.
 DUI_AUTOTEST_EXPORT bool plainIntegerUtf8(const char *begin, const char *end, int *value);

@@ -76,14 +76,8 @@ bool setInteger(QObject *object, const QMetaProperty &, const char *text)
 template <auto Set>
 bool setEnumeration(QObject *object, const QMetaProperty &property, const char *text)
 {
-    const QMetaEnum enumerator = property.enumerator();
-    for (const char *c = text; *c; ++c) {
-        if (static_cast<unsigned char>(*c) >= 0x80)
-            return false;
-    }
-    bool ok = false;
-    const int value = enumerator.isFlag() ? enumerator.keysToValue(text, &ok) : enumerator.keyToValue(text, &ok);
-    if (!ok)
+    int value = 0;
+    if (!DuiPropertyText::enumKeyValue(property, text, &value))
         return false;
     using Argument = typename ArgumentOf<decltype(Set)>::type;
     if constexpr (IsFlags<Argument>::value)
@@ -169,45 +163,48 @@ bool setObjectName(QObject *object, const QMetaProperty &, const char *text)
     return true;
 }
 
+// The property type a setter reads (types registered at run time are looked up when asked);
+// an enumeration setter reads any enumeration.
+using TypeOf = int (*)();
+template <typename T>
+int typeOf()
+{
+    return qMetaTypeId<T>();
+}
+int anEnumeration()
+{
+    return QMetaType::UnknownType;
+}
+
 struct Entry
 {
     const char *name;
-    int typeId; // the property type the setter reads; 0: an enumeration
+    TypeOf type;
     DuiFastSetter setter;
 };
 
 const Entry kWidgetEntries[] = {
-    {"spacing", QMetaType::Int, setInteger<&DuiWidget::setSpacing>},
-    {"itemSpacing", QMetaType::Int, setInteger<&DuiWidget::setItemSpacing>},
-    {"fixHeight", QMetaType::Int, setInteger<&DuiWidget::setFixHeight>},
-    {"fixWidth", QMetaType::Int, setInteger<&DuiWidget::setFixWidth>},
-    {"height", QMetaType::Int, setInteger<&DuiWidget::setHeight>},
-    {"width", QMetaType::Int, setInteger<&DuiWidget::setWidth>},
-    {"themeColorType", QMetaType::Int, setInteger<&DuiWidget::setThemeColorType>},
-    {"minWidth", QMetaType::Double, setInteger<&DuiWidget::setMinimumWidth>},
-    {"maxWidth", QMetaType::Double, setInteger<&DuiWidget::setMaximumWidth>},
-    {"preferredWidth", QMetaType::Double, setInteger<&DuiWidget::setPreferredWidth>},
-    {"minHeight", QMetaType::Double, setInteger<&DuiWidget::setMinimumHeight>},
-    {"maxHeight", QMetaType::Double, setInteger<&DuiWidget::setMaximumHeight>},
-    {"preferredHeight", QMetaType::Double, setInteger<&DuiWidget::setPreferredHeight>},
-    {"alignment", 0, setEnumeration<&DuiWidget::setAlignment>},
-    {"dragPolicy", 0, setEnumeration<&DuiWidget::setDragPolicy>},
-    {"colorizePolicy", 0, setEnumeration<&DuiWidget::setColorizePolicy>},
-    {"layout", 0, setEnumeration<static_cast<void (DuiWidget::*)(DuiWidget::LayoutType)>(&DuiWidget::setLayout)>},
-    {"backgroundColor", QMetaType::QColor, setBackgroundColor},
-    {"margins", -1, setMargins},
-    {"anchor", -2, setAnchor},
+    {"spacing", typeOf<int>, setInteger<&DuiWidget::setSpacing>},
+    {"itemSpacing", typeOf<int>, setInteger<&DuiWidget::setItemSpacing>},
+    {"fixHeight", typeOf<int>, setInteger<&DuiWidget::setFixHeight>},
+    {"fixWidth", typeOf<int>, setInteger<&DuiWidget::setFixWidth>},
+    {"height", typeOf<int>, setInteger<&DuiWidget::setHeight>},
+    {"width", typeOf<int>, setInteger<&DuiWidget::setWidth>},
+    {"themeColorType", typeOf<int>, setInteger<&DuiWidget::setThemeColorType>},
+    {"minWidth", typeOf<double>, setInteger<&DuiWidget::setMinimumWidth>},
+    {"maxWidth", typeOf<double>, setInteger<&DuiWidget::setMaximumWidth>},
+    {"preferredWidth", typeOf<double>, setInteger<&DuiWidget::setPreferredWidth>},
+    {"minHeight", typeOf<double>, setInteger<&DuiWidget::setMinimumHeight>},
+    {"maxHeight", typeOf<double>, setInteger<&DuiWidget::setMaximumHeight>},
+    {"preferredHeight", typeOf<double>, setInteger<&DuiWidget::setPreferredHeight>},
+    {"alignment", anEnumeration, setEnumeration<&DuiWidget::setAlignment>},
+    {"dragPolicy", anEnumeration, setEnumeration<&DuiWidget::setDragPolicy>},
+    {"colorizePolicy", anEnumeration, setEnumeration<&DuiWidget::setColorizePolicy>},
+    {"layout", anEnumeration, setEnumeration<static_cast<void (DuiWidget::*)(DuiWidget::LayoutType)>(&DuiWidget::setLayout)>},
+    {"backgroundColor", typeOf<QColor>, setBackgroundColor},
+    {"margins", typeOf<QMargins>, setMargins},
+    {"anchor", typeOf<AnchorInfo>, setAnchor},
 };
-
-int expectedType(const Entry &entry)
-{
-    // Types registered at run time are looked up here rather than in the table.
-    if (entry.typeId == -1)
-        return qMetaTypeId<QMargins>();
-    if (entry.typeId == -2)
-        return qMetaTypeId<AnchorInfo>();
-    return entry.typeId;
-}
 
 } // namespace
 
@@ -222,9 +219,9 @@ DuiFastSetter duiFastSetter(const QMetaProperty &property)
     for (const Entry &entry : kWidgetEntries) {
         if (std::strcmp(entry.name, name) != 0)
             continue;
-        if (entry.typeId == 0)
+        if (entry.type == anEnumeration)
             return property.isEnumType() && property.enumerator().isValid() ? entry.setter : nullptr;
-        return property.metaType().id() == expectedType(entry) ? entry.setter : nullptr;
+        return property.metaType().id() == entry.type() ? entry.setter : nullptr;
     }
     return nullptr;
 }
