@@ -31,6 +31,49 @@ DuiFrameItem *frameOf(DuiLineEdit *edit)
     return nullptr;
 }
 
+using Setup = void (*)(DuiLineEdit &);
+
+// What a host can read back from a field, in one comparable list.
+QStringList snapshot(DuiLineEdit &edit)
+{
+    const QMargins m = edit.textMargins();
+    return {edit.text(), edit.displayText(), edit.placeholderText(), QString::number(edit.alignment()),
+            QString::number(edit.echoMode()), QString::number(edit.maxLength()), QString::number(edit.isReadOnly()),
+            QStringLiteral("%1,%2,%3,%4").arg(m.left()).arg(m.top()).arg(m.right()).arg(m.bottom()), edit.validator(),
+            QString::number(edit.isModified()), QString::number(edit.cursorPosition()), QString::number(edit.hasFrame()),
+            QString::number(edit.hasSelectedText()), edit.selectedText(), QString::number(edit.selectionStart()),
+            QString::number(edit.isUndoAvailable()), QString::number(edit.isRedoAvailable()), edit.inputMask(),
+            edit.styleSheet(), QString::number(edit.dragEnabled()), QString::number(edit.focus())};
+}
+
+const QList<QPair<const char *, Setup>> &setups()
+{
+    static const QList<QPair<const char *, Setup>> table = {
+        {"nothing", [](DuiLineEdit &) {}},
+        {"text", [](DuiLineEdit &e) { e.setText(QStringLiteral("hello world")); }},
+        {"text cut by maxLength", [](DuiLineEdit &e) { e.setMaxLength(5); e.setText(QStringLiteral("abcdefgh")); }},
+        {"maxLength after text", [](DuiLineEdit &e) { e.setText(QStringLiteral("abcdefgh")); e.setMaxLength(3); }},
+        {"same text twice", [](DuiLineEdit &e) { e.setText(QStringLiteral("a")); e.setText(QStringLiteral("a")); }},
+        {"placeholder, alignment, margins", [](DuiLineEdit &e) {
+             e.setPlaceholderText(QStringLiteral("Search"));
+             e.setAlignment(Qt::AlignRight | Qt::AlignTop);
+             e.setTextMargins(1, 2, 3, 4);
+         }},
+        {"password", [](DuiLineEdit &e) { e.setEchoMode(QLineEdit::Password); e.setText(QStringLiteral("s\U0001F600t")); }},
+        {"no echo", [](DuiLineEdit &e) { e.setEchoMode(QLineEdit::NoEcho); e.setText(QStringLiteral("secret")); }},
+        {"control characters", [](DuiLineEdit &e) { e.setText(QStringLiteral("a\tb\nc\u2028d")); }},
+        {"read-only", [](DuiLineEdit &e) { e.setReadOnly(true); e.setText(QStringLiteral("x")); }},
+        {"read-only and back", [](DuiLineEdit &e) { e.setReadOnly(true); e.setReadOnly(false); }},
+        {"validator", [](DuiLineEdit &e) { e.setValidator(QStringLiteral("[0-9]*")); e.setText(QStringLiteral("12")); }},
+        {"validator removed", [](DuiLineEdit &e) { e.setValidator(QStringLiteral("[0-9]*")); e.setValidator(QString()); }},
+        {"modified, then new text", [](DuiLineEdit &e) { e.setModified(true); e.setText(QStringLiteral("b")); }},
+        {"modified", [](DuiLineEdit &e) { e.setText(QStringLiteral("b")); e.setModified(true); }},
+        {"frame off", [](DuiLineEdit &e) { e.setFrame(false); }},
+        {"background", [](DuiLineEdit &e) { e.setBackgroundColor(QColor(255, 255, 0)); }},
+    };
+    return table;
+}
+
 } // namespace
 
 class tst_DuiLineEdit : public QObject
@@ -49,11 +92,20 @@ private slots:
     void clickAndFocusSignals();
     void forwarding();
     void absurdTexts();
+    void stateBeforeTheEditor_data();
+    void stateBeforeTheEditor();
+    void looksTheSameBeforeTheEditor_data();
+    void looksTheSameBeforeTheEditor();
+    void hoverMakesTheEditor();
 };
 
 void tst_DuiLineEdit::construction()
 {
     DuiLineEdit edit;
+    // The editor is made on first use, and then hosted by the same proxy.
+    QGraphicsProxyWidget *proxy = proxyOf(&edit);
+    QVERIFY(proxy);
+    QCOMPARE(proxy->widget(), nullptr);
     QCOMPARE(edit.dragPolicy(), DuiWidget::NotDragWindow);
     QCOMPARE(edit.maximumSize(), QSizeF(4096, 24));
     QVERIFY(!edit.lineEdit()->hasFrame());
@@ -63,9 +115,9 @@ void tst_DuiLineEdit::construction()
     QCOMPARE(frame->imagePath(), QStringLiteral(":/theme/duifw/edit_background.png"));
     QCOMPARE(frame->themeColorType(), 9);
     QCOMPARE(frame->frameType(), int(DuiFrameItemDrawer::NinePieces));
-    QGraphicsProxyWidget *proxy = proxyOf(&edit);
-    QVERIFY(proxy);
-    QCOMPARE(proxy->widget(), edit.lineEdit());
+    QLineEdit *editor = edit.lineEdit();
+    QCOMPARE(proxy->widget(), editor);
+    QCOMPARE(edit.lineEdit(), editor);
     QCOMPARE(proxy->minimumWidth(), 20.0);
 }
 
@@ -73,21 +125,29 @@ void tst_DuiLineEdit::geometry_data()
 {
     QTest::addColumn<QSizeF>("size");
     QTest::addColumn<QRectF>("editor");
-    QTest::newRow("standard height") << QSizeF(200, 24) << QRectF(3, 2, 194, 20);
-    // Below the QLineEdit's own minimum height the editor still keeps inside the frame.
-    QTest::newRow("low") << QSizeF(150, 20) << QRectF(3, 2, 144, 16);
-    QTest::newRow("very low") << QSizeF(100, 8) << QRectF(3, 2, 94, 4);
+    QTest::addColumn<bool>("editorFirst");
+    for (const bool editorFirst : {false, true}) {
+        const char *when = editorFirst ? "editor, then resize: " : "resize, then editor: ";
+        QTest::addRow("%sstandard height", when) << QSizeF(200, 24) << QRectF(3, 2, 194, 20) << editorFirst;
+        // Below the QLineEdit's own minimum height the editor still keeps inside the frame.
+        QTest::addRow("%slow", when) << QSizeF(150, 20) << QRectF(3, 2, 144, 16) << editorFirst;
+        QTest::addRow("%svery low", when) << QSizeF(100, 8) << QRectF(3, 2, 94, 4) << editorFirst;
+    }
 }
 
 void tst_DuiLineEdit::geometry()
 {
     QFETCH(QSizeF, size);
     QFETCH(QRectF, editor);
+    QFETCH(bool, editorFirst);
     DuiLineEdit edit;
     edit.setMinimumSize(0, 0);
+    if (editorFirst)
+        edit.lineEdit();
     edit.resize(size);
     QCOMPARE(proxyOf(&edit)->geometry(), editor);
-    QCOMPARE(QSizeF(proxyOf(&edit)->widget()->size()), editor.size());
+    QCOMPARE(QSizeF(edit.lineEdit()->size()), editor.size());
+    QCOMPARE(proxyOf(&edit)->geometry(), editor);
     QCOMPARE(frameOf(&edit)->geometry(), QRectF(QPointF(0, 0), size));
 }
 
@@ -246,6 +306,105 @@ void tst_DuiLineEdit::absurdTexts()
     scene.addItem(&edit);
     render(scene, QRectF(0, 0, 120, 24));
     scene.removeItem(&edit);
+}
+
+void tst_DuiLineEdit::stateBeforeTheEditor_data()
+{
+    QTest::addColumn<int>("setup");
+    for (int i = 0; i < setups().size(); ++i)
+        QTest::newRow(setups().at(i).first) << i;
+}
+
+// A field set up before its editor exists answers, signals and ends up exactly like one whose
+// editor was there from the start.
+void tst_DuiLineEdit::stateBeforeTheEditor()
+{
+    QFETCH(int, setup);
+    const Setup apply = setups().at(setup).second;
+    DuiLineEdit eager;
+    eager.lineEdit();
+    QSignalSpy eagerChanged(&eager, &DuiLineEdit::textChanged);
+    apply(eager);
+    DuiLineEdit lazy;
+    QSignalSpy lazyChanged(&lazy, &DuiLineEdit::textChanged);
+    apply(lazy);
+
+    QCOMPARE(proxyOf(&lazy)->widget(), nullptr);
+    QCOMPARE(snapshot(lazy), snapshot(eager));
+    QCOMPARE(lazyChanged, eagerChanged);
+    QLineEdit *made = lazy.lineEdit();
+    QCOMPARE(snapshot(lazy), snapshot(eager));
+    QCOMPARE(lazyChanged, eagerChanged);
+    QCOMPARE(made->palette().color(QPalette::Base), eager.lineEdit()->palette().color(QPalette::Base));
+    QCOMPARE(made->validator() != nullptr, eager.lineEdit()->validator() != nullptr);
+    // The validator goes on working in the editor made late.
+    QTest::keyClicks(made, QStringLiteral("7z"));
+    QTest::keyClicks(eager.lineEdit(), QStringLiteral("7z"));
+    QCOMPARE(lazy.text(), eager.text());
+}
+
+void tst_DuiLineEdit::looksTheSameBeforeTheEditor_data()
+{
+    stateBeforeTheEditor_data();
+    QTest::newRow("long text, scrolled to its end") << -1;
+    QTest::newRow("centred") << -2;
+    QTest::newRow("disabled") << -3;
+}
+
+// The field draws itself until the editor is made; the two drawings must match.
+void tst_DuiLineEdit::looksTheSameBeforeTheEditor()
+{
+    QFETCH(int, setup);
+    QGraphicsScene scene;
+    auto *edit = new DuiLineEdit;
+    scene.addItem(edit);
+    edit->resize(120, 24);
+    switch (setup) {
+    case -1:
+        edit->setText(QStringLiteral("a text far longer than the field is wide, ending HERE"));
+        break;
+    case -2:
+        edit->setText(QStringLiteral("mid"));
+        edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        break;
+    case -3:
+        edit->setText(QStringLiteral("greyed"));
+        edit->setEnabled(false);
+        break;
+    default:
+        setups().at(setup).second(*edit);
+    }
+    const QImage before = render(scene, QRectF(0, 0, 120, 24));
+    edit->lineEdit();
+    QVERIFY(proxyOf(edit)->widget());
+    const QImage after = render(scene, QRectF(0, 0, 120, 24));
+    int differing = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x)
+            differing += before.pixel(x, y) != after.pixel(x, y);
+    }
+    if (differing) {
+        before.save(QStringLiteral("lineedit-before.png"));
+        after.save(QStringLiteral("lineedit-after.png"));
+    }
+    QCOMPARE(differing, 0);
+    // An editor made under a disabled field follows it when it is enabled again.
+    QCOMPARE(edit->lineEdit()->isEnabled(), edit->isEnabled());
+    edit->setEnabled(true);
+    QVERIFY(edit->lineEdit()->isEnabled());
+}
+
+// Pointing at a field is enough to make its editor, so the press that follows reaches it.
+void tst_DuiLineEdit::hoverMakesTheEditor()
+{
+    QGraphicsScene scene;
+    auto *edit = new DuiLineEdit;
+    scene.addItem(edit);
+    edit->resize(200, 24);
+    hover(scene, QPointF(150, 50));
+    QCOMPARE(proxyOf(edit)->widget(), nullptr);
+    hover(scene, QPointF(50, 12));
+    QVERIFY(proxyOf(edit)->widget());
 }
 
 QTEST_MAIN(tst_DuiLineEdit)
