@@ -94,16 +94,22 @@ Phases timePhases(Build build, bool keep = false, QWidget **kept = nullptr)
     return phases;
 }
 
-// The median run (by total) of `rounds` runs after one warm-up.
-template <typename Build>
-Phases medianPhases(int rounds, Build build)
+// The median runs (by total) of two kinds of window, built in turns for `rounds` rounds after
+// one warm-up each, so that both meet the same machine state.
+template <typename Build, typename BuildBaseline>
+std::pair<Phases, Phases> medianPhases(int rounds, Build build, BuildBaseline buildBaseline)
 {
     timePhases(build);
-    std::vector<Phases> runs;
-    for (int i = 0; i < rounds; ++i)
+    timePhases(buildBaseline);
+    std::vector<Phases> runs, baselineRuns;
+    for (int i = 0; i < rounds; ++i) {
         runs.push_back(timePhases(build));
-    std::sort(runs.begin(), runs.end(), [](const Phases &a, const Phases &b) { return a.total() < b.total(); });
-    return runs[runs.size() / 2];
+        baselineRuns.push_back(timePhases(buildBaseline));
+    }
+    const auto byTotal = [](const Phases &a, const Phases &b) { return a.total() < b.total(); };
+    std::sort(runs.begin(), runs.end(), byTotal);
+    std::sort(baselineRuns.begin(), baselineRuns.end(), byTotal);
+    return {runs[runs.size() / 2], baselineRuns[baselineRuns.size() / 2]};
 }
 
 std::string generatedXml()
@@ -412,18 +418,19 @@ int main(int argc, char **argv)
     PreviewOptions options;
     options.file = galleryFile;
     const Previewer previewer(options);
-    const double galleryXml = bench::medianNs(7, [&] { firstFrame(Previewer::build(galleryFile, nullptr)); });
-    const double galleryCode = bench::medianNs(7, [&] { firstFrame(galleryInCode()); });
+    const auto [galleryXml, galleryCode] = bench::medianPairNs(
+        7, [&] { firstFrame(Previewer::build(galleryFile, nullptr)); }, [&] { firstFrame(galleryInCode()); });
     bench::report("gallery: XML file to first frame", galleryXml, "the same window in C++", galleryCode);
 
     const std::string xml = generatedXml();
-    const double manyXml = bench::medianNs(5, [&] { firstFrame(DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr))); });
-    const double manyCode = bench::medianNs(5, [&] { firstFrame(generatedInCode()); });
+    const auto [manyXml, manyCode] = bench::medianPairNs(
+        5, [&] { firstFrame(DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr))); },
+        [&] { firstFrame(generatedInCode()); });
     bench::report("1,000 controls: XML to first frame", manyXml, "the same window in C++", manyCode);
 
     const QByteArray ui = generatedUi();
-    const Phases oursPhases = medianPhases(7, [&] { return DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr)); });
-    const Phases uiPhases = medianPhases(7, [&] { return loadUi(ui); });
+    const auto [oursPhases, uiPhases] = medianPhases(
+        7, [&] { return DuiXmlUI::createFromMemory(xml, static_cast<QWidget *>(nullptr)); }, [&] { return loadUi(ui); });
     reportPhases("1,000 controls: XML to first frame", oursPhases, "QUiLoader, the same .ui", uiPhases);
 
     const double oursKb = bench::memoryOf(argv[0], "duifw");

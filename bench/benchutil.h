@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -30,6 +31,31 @@ double medianNs(int rounds, Fn &&fn)
     }
     std::sort(samples.begin(), samples.end());
     return double(samples[samples.size() / 2]);
+}
+
+// Median wall times of a case and its baseline, run in turns (after one warm-up run of each), so
+// that both meet the same cache, heap and clock state rather than one taking the machine's mood
+// of the first half and the other of the second.
+template <typename Case, typename Baseline>
+std::pair<double, double> medianPairNs(int rounds, Case &&runCase, Baseline &&runBaseline)
+{
+    runCase();
+    runBaseline();
+    std::vector<qint64> cases, baselines;
+    cases.reserve(size_t(rounds));
+    baselines.reserve(size_t(rounds));
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        runCase();
+        cases.push_back(timer.nsecsElapsed());
+        timer.start();
+        runBaseline();
+        baselines.push_back(timer.nsecsElapsed());
+    }
+    std::sort(cases.begin(), cases.end());
+    std::sort(baselines.begin(), baselines.end());
+    return {double(cases[cases.size() / 2]), double(baselines[baselines.size() / 2])};
 }
 
 inline void report(const char *what, double caseNs, const char *baselineName, double baselineNs)

@@ -23,6 +23,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -94,36 +95,62 @@ struct ResolvedProperty
     DuiFastSetter fast = nullptr;
 };
 
-const ResolvedProperty &propertyNamed(const QMetaObject *meta, const char *name)
+// The properties of one class by attribute name. Elements of one class mostly repeat the same
+// attributes in the same order, so the table also keeps the names met at each position of the
+// last element: an attribute found there costs one string comparison instead of a hash lookup.
+struct PropertyTable
 {
-    // std::hash over a short name costs a fraction of qHash's seeded hash, and the builder asks
-    // once per attribute.
-    thread_local std::unordered_map<const QMetaObject *, std::unordered_map<std::string, ResolvedProperty>> cache;
-    std::unordered_map<std::string, ResolvedProperty> &properties = cache[meta];
-    std::string key(name);
-    const auto found = properties.find(key);
-    if (found != properties.end())
-        return found->second;
-    // Property names are Latin-1: an attribute name outside it matches none.
-    const QByteArray latin1 = QString::fromUtf8(name).toLatin1();
-    const int index = meta->indexOfProperty(latin1.constData());
-    ResolvedProperty resolved;
-    if (index >= 0) {
-        resolved.property = meta->property(index);
-        resolved.fast = duiFastSetter(resolved.property);
+    std::unordered_map<std::string, ResolvedProperty> byName;
+    std::vector<std::pair<std::string, const ResolvedProperty *>> lastOrder;
+};
+
+PropertyTable &propertyTable(const QMetaObject *meta)
+{
+    thread_local std::unordered_map<const QMetaObject *, PropertyTable> tables;
+    return tables[meta];
+}
+
+const ResolvedProperty &propertyNamed(const QMetaObject *meta, PropertyTable &table, int position, const char *name)
+{
+    if (size_t(position) < table.lastOrder.size()) {
+        const auto &[lastName, lastResolved] = table.lastOrder[size_t(position)];
+        if (lastName == name)
+            return *lastResolved;
     }
-    return properties.emplace(std::move(key), resolved).first->second;
+    // std::hash over a short name costs a fraction of qHash's seeded hash.
+    std::string key(name);
+    auto found = table.byName.find(key);
+    if (found == table.byName.end()) {
+        // Property names are Latin-1: an attribute name outside it matches none.
+        const QByteArray latin1 = QString::fromUtf8(name).toLatin1();
+        const int index = meta->indexOfProperty(latin1.constData());
+        ResolvedProperty resolved;
+        if (index >= 0) {
+            resolved.property = meta->property(index);
+            resolved.fast = duiFastSetter(resolved.property);
+        }
+        found = table.byName.emplace(key, resolved).first;
+    }
+    // Elements of unusual length do not grow the remembered order without bound.
+    constexpr int kRememberedPositions = 64;
+    if (position < kRememberedPositions) {
+        if (size_t(position) >= table.lastOrder.size())
+            table.lastOrder.resize(size_t(position) + 1);
+        table.lastOrder[size_t(position)] = {std::move(key), &found->second};
+    }
+    return found->second;
 }
 
 void applyAttributes(QObject *object, const MXXmlElement *element)
 {
     const QMetaObject *meta = object->metaObject();
+    PropertyTable &table = propertyTable(meta);
     const int count = element->attributeCount();
     for (int i = 0; i < count; ++i) {
         const char *rawName = element->attributeNameUtf8(i);
         if (!*rawName)
             continue;
-        const ResolvedProperty &resolved = propertyNamed(meta, rawName);
+        const ResolvedProperty &resolved = propertyNamed(meta, table, i, rawName);
         const QMetaProperty &property = resolved.property;
         if (!property.isValid()) {
             if (DuiXmlReport::enabled()) {
@@ -261,10 +288,10 @@ bool applyFontData(QObject *target, const MXXmlElement *element)
     return true;
 }
 
-DuiObjectDataCreateFunc dataElementCreator(const QByteArray &name)
+DuiObjectDataCreateFunc dataElementCreator(const char *name)
 {
     for (auto *node = getobjectDataCreatorDataHeader()->next; node; node = node->next) {
-        if (std::strcmp(node->name, name.constData()) == 0)
+        if (std::strcmp(node->name, name) == 0)
             return node->creator;
     }
     return nullptr;
@@ -390,11 +417,12 @@ void DuiXmlUI::buildElement(DuiWidget *parent, const MXXmlElement *element)
     }
     DepthGuard guard;
     DuiXmlReport::DocumentFrame *frame = DuiXmlReport::DocumentFrame::current();
-    const QByteArray tag = elementName(element).toLatin1();
+    // Class names are ASCII: the tag's own bytes find them, and nothing else, without a copy.
+    const char *tag = element->tagUtf8();
     if (DuiWidget *node = parent->getXmlNode())
         parent = node;
 
-    DuiWidget *child = createWidgetByName(tag.constData(), parent);
+    DuiWidget *child = createWidgetByName(tag, parent);
     if (!child) {
         if (DuiObjectDataCreateFunc creator = dataElementCreator(tag)) {
             if (frame)

@@ -8,6 +8,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -156,9 +157,12 @@ bool MXXmlDocumentData::parse(const char *data, size_t length, pugi::xml_encodin
     reset();
     lineStarts.push_back(0);
     textLength = ptrdiff_t(length);
-    for (size_t i = 0; i < length; ++i) {
-        if (data[i] == '\n')
-            lineStarts.push_back(ptrdiff_t(i + 1));
+    for (const char *at = data, *end = data + length; at < end;) {
+        const auto *newline = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!newline)
+            break;
+        lineStarts.push_back(newline + 1 - data);
+        at = newline + 1;
     }
 
     const pugi::xml_parse_result result =
