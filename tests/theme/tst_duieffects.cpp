@@ -145,6 +145,8 @@ private slots:
     void blurIsSymmetricAndCapped();
     void blurBadInput();
     void blurMatchesReference();
+    void resultsKeepTheirOwnPixels_data();
+    void resultsKeepTheirOwnPixels();
     void dropShadowDrawsOnlySourceWhenIdle();
     void dropShadowSilhouetteAndOffset();
     void dropShadowProperties();
@@ -246,6 +248,48 @@ void tst_DuiEffects::blurMatchesReference()
             QVERIFY2(own == expected, what);
         }
     }
+}
+
+void tst_DuiEffects::resultsKeepTheirOwnPixels_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("small") << QSize(40, 30);
+    // Past four megabytes the pixels come from the large-block allocator.
+    QTest::newRow("large") << QSize(1100, 1000);
+}
+
+// Blurs and glows of one size reuse the memory of released results: a result still held must
+// never be handed out again, and memory handed out again must give the same pixels as new.
+void tst_DuiEffects::resultsKeepTheirOwnPixels()
+{
+    QFETCH(QSize, size);
+    QImage source(size, QImage::Format_ARGB32_Premultiplied);
+    source.fill(Qt::transparent);
+    {
+        QPainter painter(&source);
+        painter.fillRect(QRect(QPoint(size.width() / 4, size.height() / 4), size / 2), Qt::black);
+    }
+    const auto blurred = [&](const QColor &color) {
+        QImage shared = source; // shared, so the blur makes a new picture
+        duiBlurAndTint(shared, 6, color);
+        return shared;
+    };
+    const QImage red = blurred(Qt::red);
+    const QImage redCopy = red.copy();
+    QImage blue = blurred(Qt::blue);
+    QCOMPARE(red, redCopy);
+    QVERIFY(blue != red);
+    const QImage blueCopy = blue.copy();
+    blue = QImage(); // released: the next picture of this size may take its memory
+    QCOMPARE(blurred(Qt::blue), blueCopy);
+    QCOMPARE(red, redCopy);
+
+    const QImage glow = duiMakeGlow(source, qRgb(0, 255, 0), 5, 40, 200);
+    const QImage glowCopy = glow.copy();
+    QImage other = duiMakeGlow(source, qRgb(255, 0, 255), 5, 40, 200);
+    QCOMPARE(glow, glowCopy);
+    other = QImage();
+    QCOMPARE(duiMakeGlow(source, qRgb(0, 255, 0), 5, 40, 200), glowCopy);
 }
 
 void tst_DuiEffects::dropShadowDrawsOnlySourceWhenIdle()

@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "duiblur_p.h"
 
+#include "duilargememory_p.h"
+
 #include <QtCore/qalgorithms.h>
+#include <QtCore/qmutex.h>
+#include <QtCore/qnumeric.h>
 #include <QtGui/qcolorspace.h>
 #include <QtGui/qpainter.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -30,11 +37,97 @@ constexpr int roundUp(int v, int to)
     return (v + to - 1) / to * to;
 }
 
+// Working memory of one blur or glow, carved from a block the thread keeps between them. The
+// rows a blur keeps come to a megabyte at 2048 pixels wide; memory that size comes fresh from the
+// system on every call and is zeroed there page by page, a tenth of the blur's own time. A call
+// that finds the block too small takes the heap this time and leaves a block of the size it
+// needed for the next. Blocks beyond kMaxKept are not kept.
+class Scratch
+{
+public:
+    static constexpr size_t kMaxKept = size_t(8) << 20;
+
+    static Scratch &forThread()
+    {
+        thread_local Scratch scratch;
+        return scratch;
+    }
+
+    // A part of the block, or null when the block has no room left.
+    void *take(size_t bytes)
+    {
+        // Rows are powers of two long as often as not; parts that all began on the same page
+        // offset would fight over the same cache sets. Each part is moved on by a few lines.
+        bytes = ((bytes + 63) & ~size_t(63)) + 5 * 64;
+        m_needed += bytes;
+        if (!m_active || m_used + bytes > m_size)
+            return nullptr;
+        void *part = m_block.get() + m_used;
+        m_used += bytes;
+        return part;
+    }
+
+    // Marks one blur or glow: parts taken in its lifetime come from the block.
+    class Use
+    {
+    public:
+        Use()
+            : m_scratch(forThread())
+            , m_outer(m_scratch.m_active)
+        {
+            if (!m_outer) {
+                m_scratch.m_active = true;
+                m_scratch.m_used = m_scratch.m_needed = 0;
+            }
+        }
+        ~Use()
+        {
+            if (m_outer)
+                return;
+            m_scratch.m_active = false;
+            if (m_scratch.m_needed > m_scratch.m_size && m_scratch.m_needed <= kMaxKept) {
+                m_scratch.m_block.reset(new (std::nothrow) uint8_t[m_scratch.m_needed]);
+                m_scratch.m_size = m_scratch.m_block ? m_scratch.m_needed : 0;
+            }
+        }
+        Q_DISABLE_COPY(Use)
+
+    private:
+        Scratch &m_scratch;
+        const bool m_outer;
+    };
+
+private:
+    std::unique_ptr<uint8_t[]> m_block;
+    size_t m_size = 0;
+    size_t m_used = 0;
+    size_t m_needed = 0;
+    bool m_active = false;
+};
+
+// Frees what came from the heap and leaves parts of the scratch block alone.
+struct ScratchDelete
+{
+    bool fromHeap = true;
+    template <typename T>
+    void operator()(T *p) const
+    {
+        if (fromHeap)
+            delete[] p;
+    }
+};
+
+template <typename T>
+using Buffer = std::unique_ptr<T[], ScratchDelete>;
+
 // An uninitialised buffer (every byte the blur reads it writes first); null when memory is short.
 template <typename T>
-std::unique_ptr<T[]> buffer(size_t count)
+Buffer<T> buffer(size_t count)
 {
-    return std::unique_ptr<T[]>(new (std::nothrow) T[count]);
+    static_assert(std::is_trivial_v<T>);
+    if (void *part = Scratch::forThread().take(count * sizeof(T)))
+        return Buffer<T>(static_cast<T *>(part), ScratchDelete{false});
+    return Buffer<T>(new (std::nothrow) T[count], ScratchDelete{true});
 }
 
 #if defined(__SSE2__)
@@ -177,6 +270,21 @@ struct PixelRows
     int width, height;
 };
 
+// Asks the processor to bring pixels [x0, x0 + 16) of row y into the cache ahead of their use,
+// so that reading a large picture overlaps with the arithmetic instead of stalling it. Rows
+// outside the picture are ignored.
+inline void prefetchPixels(const PixelRows &image, int y, int x0)
+{
+#if defined(__SSE2__)
+    if (y < image.height)
+        _mm_prefetch(reinterpret_cast<const char *>(image.row(y) + x0), _MM_HINT_T0);
+#else
+    Q_UNUSED(image);
+    Q_UNUSED(y);
+    Q_UNUSED(x0);
+#endif
+}
+
 // The alpha bytes of rows [y0, y0 + count), count at most 16, into rows of `out` at least
 // roundUp(width, 16) long, zeros past the width.
 void alphaRows(const PixelRows &image, int y0, int count, uint8_t *out, size_t outStride)
@@ -229,7 +337,7 @@ struct RowRing
 
     int count;
     size_t stride;
-    std::unique_ptr<T[]> data;
+    Buffer<T> data;
 };
 
 // A picture-high stream of rows, made in order on demand and kept in a ring for as long as the
@@ -303,14 +411,21 @@ protected:
         boxStepDown(m_second.get(), strip, width, m_s, m_s);
         for (int x0 = 0; x0 < width; x0 += kGroup)
             transposeTile(strip + size_t(x0) * kGroup, kGroup, slot(y0) + x0, stride());
-        return y0 + kGroup;
+        m_next = y0 + kGroup;
+        return m_next;
     }
 
+public:
+    // Row j of the strip this stream makes next, to be fetched ahead; rows past the picture are
+    // ignored by prefetchPixels.
+    int pendingRow(int j) const { return m_next + j; }
+
 private:
+    int m_next = 0;
     const PixelRows &m_image;
     const int m_s, m_t;
-    std::unique_ptr<uint8_t[]> m_strip, m_alpha;
-    std::unique_ptr<uint16_t[]> m_first, m_second;
+    Buffer<uint8_t> m_strip, m_alpha;
+    Buffer<uint16_t> m_first, m_second;
 };
 
 // One box step down another stream, across all its columns at once: row i is the mean of input
@@ -380,7 +495,7 @@ private:
     RowStream<In> &m_input;
     const int m_columns, m_above, m_below;
     const unsigned m_weight;
-    std::unique_ptr<uint16_t[]> m_sums;
+    Buffer<uint16_t> m_sums;
 };
 
 // Writes `count` pixels, pixelOf(0) to pixelOf(count - 1), asked for in that order. An image too
@@ -437,10 +552,80 @@ std::array<QRgb, 256> tintTable(const QColor &color)
     return table;
 }
 
+// The pixels of the pictures the blur and the glow make. A large item with a shadow or a glow has
+// it made again on every repaint, each time into a new picture of the same size. Memory of that
+// size comes fresh from the system, which zeroes it page by page as it is first written: at
+// 2048 x 2048 that costs a third as much as the blur itself. So the last buffer released is kept
+// (one, up to 64 MB) and handed out again for the next picture of the same size.
+class SpareBuffer
+{
+public:
+    static constexpr size_t kMaxKept = size_t(64) << 20;
+    // Room before the pixels for the buffer's size, keeping them 16-byte aligned.
+    static constexpr size_t kHeader = 16;
+
+    void *take(size_t bytes)
+    {
+        const QMutexLocker lock(&m_mutex);
+        if (!m_data || m_bytes != bytes)
+            return nullptr;
+        return std::exchange(m_data, nullptr);
+    }
+
+    void give(void *data, size_t bytes)
+    {
+        void *dropped = data;
+        if (bytes <= kMaxKept) {
+            const QMutexLocker lock(&m_mutex);
+            dropped = std::exchange(m_data, data);
+            m_bytes = bytes;
+        }
+        std::free(dropped);
+    }
+
+    // Never destroyed: pictures may be released after static destruction has begun.
+    static SpareBuffer &instance()
+    {
+        static SpareBuffer *spare = new SpareBuffer;
+        return *spare;
+    }
+
+private:
+    QMutex m_mutex;
+    void *m_data = nullptr;
+    size_t m_bytes = 0;
+};
+
+void releasePixels(void *block)
+{
+    size_t bytes;
+    std::memcpy(&bytes, block, sizeof bytes);
+    SpareBuffer::instance().give(block, bytes);
+}
+
+// A 32-bit picture whose pixels come from the spare buffer when it fits; null when memory is short.
+QImage pooledImage(int width, int height, QImage::Format format)
+{
+    if (width <= 0 || height <= 0)
+        return QImage();
+    const size_t bytesPerLine = size_t(width) * 4;
+    size_t bytes;
+    if (qMulOverflow(bytesPerLine, size_t(height), &bytes) || qAddOverflow(bytes, SpareBuffer::kHeader, &bytes))
+        return QImage();
+    void *block = SpareBuffer::instance().take(bytes);
+    if (!block)
+        block = duiAllocateLarge(bytes);
+    if (!block)
+        return QImage();
+    std::memcpy(block, &bytes, sizeof bytes);
+    return QImage(static_cast<uchar *>(block) + SpareBuffer::kHeader, width, height, qsizetype(bytesPerLine), format,
+                  releasePixels, block);
+}
+
 // A premultiplied image of the same size and metadata as `image`, as converting it would give.
 QImage blankLike(const QImage &image)
 {
-    QImage out(image.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage out = pooledImage(image.width(), image.height(), QImage::Format_ARGB32_Premultiplied);
     if (out.isNull())
         return out;
     out.setDevicePixelRatio(image.devicePixelRatio());
@@ -497,6 +682,7 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
         // side, then down by three box steps that keep only the rows the next one reads, so all
         // but the image stays in cache. A row is written after its pixels were read: in place works.
         const int columns = roundUp(width, kGroup);
+        const Scratch::Use scratch; // outlives the streams below, whose rows it holds
         // Each stream keeps the rows its reader's window spans, plus the one it adds next (and
         // the row blur a strip more, as it makes a strip at a time).
         RowBlur rows(source, roundUp(t + 1 + s + 1 + kGroup, kGroup), s, t);
@@ -507,7 +693,15 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
             return;
         for (int y = 0; y < height; ++y) {
             const uint8_t *alpha = third.row(y);
-            writePixels(outRow(y), width, streaming, [&](int x) { return tint[alpha[x]]; });
+            // While a row is written, one row of the picture's next strip is fetched, a cache
+            // line per 16 pixels: reading a picture too large for the caches then overlaps the
+            // arithmetic instead of stalling it at the start of every strip.
+            const int ahead = rows.pendingRow(y % kGroup);
+            writePixels(outRow(y), width, streaming, [&](int x) {
+                if ((x & (kGroup - 1)) == 0)
+                    prefetchPixels(source, ahead, x);
+                return tint[alpha[x]];
+            });
         }
     }
     finishWriting(streaming);
@@ -642,23 +836,21 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
     std::vector<uint16_t> ring(size_t(window) * size_t(stride));
     std::vector<std::pair<int, int>> spans(static_cast<size_t>(window));
     std::vector<uint16_t> nearest(static_cast<size_t>(stride));
-    // The alpha of the next 16 rows from `batch`.
+    // The alpha of the row entering the window. Read a row at a time, the picture is one
+    // steady stream along memory, which the processor fetches ahead of by itself.
     const PixelRows source(image);
-    const size_t alphaStride = size_t(roundUp(width, kGroup));
-    std::vector<uint8_t> alpha(alphaStride * kGroup);
-    int batch = -kGroup;
+    std::vector<uint8_t> alpha(size_t(roundUp(width, kGroup)));
     std::vector<const uint16_t *> windowRows(static_cast<size_t>(window));
     std::vector<uint16_t> windowAdds(static_cast<size_t>(window));
     int entered = 0;
     for (int y = 0; y < height; ++y) {
         for (; entered < height && entered <= y + n; ++entered) {
-            if (entered >= batch + kGroup) {
-                batch = entered;
-                alphaRows(source, batch, std::min(kGroup, height - batch), alpha.data(), alphaStride);
-            }
+            alphaRows(source, entered, 1, alpha.data(), alpha.size());
+            // A few rows further on, fetched while this one is worked on.
+            for (int x0 = 0; x0 < width; x0 += kGroup)
+                prefetchPixels(source, entered + 4, x0);
             const size_t slot = size_t(entered % window);
-            spans[slot] = rowDistances(alpha.data() + size_t(entered - batch) * alphaStride, width, n + 1,
-                                       ring.data() + slot * size_t(stride), stride);
+            spans[slot] = rowDistances(alpha.data(), width, n + 1, ring.data() + slot * size_t(stride), stride);
         }
         const int q0 = std::max(0, y - n), q1 = std::min(height - 1, y + n);
         int lo = width, hi = -1;
@@ -723,7 +915,7 @@ bool glowEnvelope(const QImage &image, QImage &out, int n, const std::vector<QRg
     const size_t w = size_t(width);
     const uint16_t cap = uint16_t(n + 1);
     const qint64 limit = qint64(pixelAt.size()) - 1;
-    const std::unique_ptr<uint16_t[]> vertical = buffer<uint16_t>(w * size_t(height));
+    const Buffer<uint16_t> vertical = buffer<uint16_t>(w * size_t(height));
     if (!vertical)
         return false;
     for (int y = 0; y < height; ++y) {
@@ -792,7 +984,7 @@ QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alp
     const QImage image = direct ? source : source.convertToFormat(QImage::Format_ARGB32);
     const int width = image.width();
     const int height = image.height();
-    QImage out(width, height, QImage::Format_ARGB32);
+    QImage out = pooledImage(width, height, QImage::Format_ARGB32);
     if (image.isNull() || out.isNull() || size <= 0) {
         out.fill(Qt::transparent);
         return out;
@@ -815,7 +1007,7 @@ QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alp
     const bool streaming = out.sizeInBytes() > kStreamingBytes;
     if (windowed)
         glowWindowed(image, out, n, pixelAt, streaming);
-    else if (!glowEnvelope(image, out, n, pixelAt, streaming))
+    else if (const Scratch::Use scratch; !glowEnvelope(image, out, n, pixelAt, streaming))
         out.fill(Qt::transparent);
     finishWriting(streaming);
     return out;
