@@ -827,24 +827,32 @@ std::pair<int, int> rowDistances(const uint8_t *alpha, int width, int cap, uint1
 // up to n above and below, kept in a ring of 2n + 1 rows so the working set is a few rows.
 void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt, bool streaming)
 {
+    // Output rows made together: their windows share all but a few rows, so each row distance
+    // is loaded once for all of them instead of once per output row. A window of a wide picture
+    // outgrows the first-level cache, and the loads, not the arithmetic, were the cost.
+    constexpr int kRowsAtOnce = 4;
     const int width = image.width();
     const int height = image.height();
-    const int window = 2 * n + 1;
+    const int window = 2 * n + kRowsAtOnce; // the rows the outputs of one step look at
     const int stride = roundUp(width, 8);
     // Larger than any sum below, and an index of pixelAt.
     const uint16_t none = uint16_t(pixelAt.size() - 1);
+    // Added for a row outside an output's window: the sum stays below 2^15 and above `none`.
+    constexpr uint16_t kOutside = 0x4000;
     std::vector<uint16_t> ring(size_t(window) * size_t(stride));
     std::vector<std::pair<int, int>> spans(static_cast<size_t>(window));
-    std::vector<uint16_t> nearest(static_cast<size_t>(stride));
+    std::vector<uint16_t> nearest(size_t(kRowsAtOnce) * size_t(stride));
     // The alpha of the row entering the window. Read a row at a time, the picture is one
     // steady stream along memory, which the processor fetches ahead of by itself.
     const PixelRows source(image);
     std::vector<uint8_t> alpha(size_t(roundUp(width, kGroup)));
     std::vector<const uint16_t *> windowRows(static_cast<size_t>(window));
-    std::vector<uint16_t> windowAdds(static_cast<size_t>(window));
+    // Per window row, what is added for each output row of the step.
+    std::vector<std::array<uint16_t, kRowsAtOnce>> windowAdds(static_cast<size_t>(window));
     int entered = 0;
-    for (int y = 0; y < height; ++y) {
-        for (; entered < height && entered <= y + n; ++entered) {
+    for (int y = 0; y < height; y += kRowsAtOnce) {
+        const int rows = std::min(kRowsAtOnce, height - y);
+        for (; entered < height && entered <= y + rows - 1 + n; ++entered) {
             alphaRows(source, entered, 1, alpha.data(), alpha.size());
             // A few rows further on, fetched while this one is worked on.
             for (int x0 = 0; x0 < width; x0 += kGroup)
@@ -852,56 +860,70 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
             const size_t slot = size_t(entered % window);
             spans[slot] = rowDistances(alpha.data(), width, n + 1, ring.data() + slot * size_t(stride), stride);
         }
-        const int q0 = std::max(0, y - n), q1 = std::min(height - 1, y + n);
+        // The rows of the step's windows that have opaque pixels, with their squared distance
+        // to each output row, and the columns any of them reaches.
+        const int q0 = std::max(0, y - n), q1 = std::min(height - 1, y + rows - 1 + n);
         int lo = width, hi = -1;
-        for (int q = q0; q <= q1; ++q) {
-            const auto &span = spans[size_t(q % window)];
-            if (span.first <= span.second) {
-                lo = std::min(lo, span.first);
-                hi = std::max(hi, span.second);
-            }
-        }
-        auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
-        if (lo > hi) {
-            writePixels(dst, width, streaming, [](int) { return QRgb(0); });
-            continue;
-        }
-        // The rows of the window that have opaque pixels, with their squared distance.
         int used = 0;
         for (int q = q0; q <= q1; ++q) {
             const size_t slot = size_t(q % window);
-            if (spans[slot].first > spans[slot].second)
+            const auto &span = spans[slot];
+            if (span.first > span.second)
                 continue;
+            lo = std::min(lo, span.first);
+            hi = std::max(hi, span.second);
             windowRows[size_t(used)] = ring.data() + slot * size_t(stride);
-            windowAdds[size_t(used)] = uint16_t((y - q) * (y - q));
+            for (int j = 0; j < kRowsAtOnce; ++j) {
+                const int dy = std::abs(y + j - q);
+                windowAdds[size_t(used)][size_t(j)] = dy <= n ? uint16_t(dy * dy) : kOutside;
+            }
             ++used;
+        }
+        if (lo > hi) {
+            for (int j = 0; j < rows; ++j)
+                writePixels(reinterpret_cast<QRgb *>(out.scanLine(y + j)), width, streaming, [](int) { return QRgb(0); });
+            continue;
         }
         int x = lo / 8 * 8;
         const int x1 = roundUp(hi + 1, 8);
 #if defined(__SSE2__)
         // Every value stays below 2^15, so the signed minimum is the unsigned one.
-        __m128i adds[2 * kWindowedGlowMax + 1];
-        for (int k = 0; k < used; ++k)
-            adds[k] = _mm_set1_epi16(short(windowAdds[size_t(k)]));
+        __m128i adds[2 * kWindowedGlowMax + kRowsAtOnce][kRowsAtOnce];
+        for (int k = 0; k < used; ++k) {
+            for (int j = 0; j < kRowsAtOnce; ++j)
+                adds[k][j] = _mm_set1_epi16(short(windowAdds[size_t(k)][size_t(j)]));
+        }
         for (; x < x1; x += 8) {
-            __m128i m = _mm_set1_epi16(short(none));
+            __m128i m0 = _mm_set1_epi16(short(none)), m1 = m0, m2 = m0, m3 = m0;
             for (int k = 0; k < used; ++k) {
                 const __m128i g = _mm_loadu_si128(reinterpret_cast<const __m128i *>(windowRows[size_t(k)] + x));
-                m = _mm_min_epi16(m, _mm_add_epi16(g, adds[k]));
+                m0 = _mm_min_epi16(m0, _mm_add_epi16(g, adds[k][0]));
+                m1 = _mm_min_epi16(m1, _mm_add_epi16(g, adds[k][1]));
+                m2 = _mm_min_epi16(m2, _mm_add_epi16(g, adds[k][2]));
+                m3 = _mm_min_epi16(m3, _mm_add_epi16(g, adds[k][3]));
             }
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(nearest.data() + x), m);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(nearest.data() + x), m0);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(nearest.data() + size_t(stride) + x), m1);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(nearest.data() + 2 * size_t(stride) + x), m2);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(nearest.data() + 3 * size_t(stride) + x), m3);
         }
+        static_assert(kRowsAtOnce == 4, "the vector loop above makes four rows");
 #endif
         for (; x < x1; ++x) {
-            uint16_t m = none;
-            for (int k = 0; k < used; ++k)
-                m = std::min(m, uint16_t(windowRows[size_t(k)][x] + windowAdds[size_t(k)]));
-            nearest[size_t(x)] = m;
+            for (int j = 0; j < kRowsAtOnce; ++j) {
+                uint16_t m = none;
+                for (int k = 0; k < used; ++k)
+                    m = std::min(m, uint16_t(windowRows[size_t(k)][x] + windowAdds[size_t(k)][size_t(j)]));
+                nearest[size_t(j) * size_t(stride) + size_t(x)] = m;
+            }
         }
-        writePixels(dst, lo, streaming, [](int) { return QRgb(0); });
-        const uint16_t *d = nearest.data() + lo;
-        writePixels(dst + lo, hi + 1 - lo, streaming, [&](int x) { return pixelAt[d[x]]; });
-        writePixels(dst + hi + 1, width - hi - 1, streaming, [](int) { return QRgb(0); });
+        for (int j = 0; j < rows; ++j) {
+            auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y + j));
+            writePixels(dst, lo, streaming, [](int) { return QRgb(0); });
+            const uint16_t *d = nearest.data() + size_t(j) * size_t(stride) + lo;
+            writePixels(dst + lo, hi + 1 - lo, streaming, [&](int x) { return pixelAt[d[x]]; });
+            writePixels(dst + hi + 1, width - hi - 1, streaming, [](int) { return QRgb(0); });
+        }
     }
 }
 
