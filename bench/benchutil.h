@@ -10,6 +10,7 @@
 #include <QtCore/qstring.h>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -56,6 +57,17 @@ std::pair<double, double> medianPairNs(int rounds, Case &&runCase, Baseline &&ru
     std::sort(cases.begin(), cases.end());
     std::sort(baselines.begin(), baselines.end());
     return {double(cases[cases.size() / 2]), double(baselines[baselines.size() / 2])};
+}
+
+// CPU time this process has used so far, all threads, in nanoseconds (0 where unknown).
+inline double processCpuNs()
+{
+#if defined(CLOCK_PROCESS_CPUTIME_ID)
+    timespec now {};
+    if (clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now) == 0)
+        return double(now.tv_sec) * 1e9 + double(now.tv_nsec);
+#endif
+    return 0;
 }
 
 inline void report(const char *what, double caseNs, const char *baselineName, double baselineNs)

@@ -153,6 +153,7 @@ private slots:
     void glowFallOff();
     void glowOnTransparentSource();
     void glowFollowsDistance();
+    void largeGlowMatchesSmall();
     void glowProperties();
     void glowEffectRenders();
     void outlineSquare();
@@ -446,6 +447,29 @@ void tst_DuiEffects::glowFollowsDistance()
             QVERIFY2(qAlpha(pixel) <= last, QByteArray::number(d));
             last = qAlpha(pixel);
         }
+    }
+}
+
+// A large picture is worked on in two bands of rows; across the seam its glow must be what a
+// small picture with the same content gets in one piece.
+void tst_DuiEffects::largeGlowMatchesSmall()
+{
+    QRandomGenerator random(99);
+    const QRect content(300, 500, 90, 25); // straddles the middle row of the large picture
+    const QRect crop = content.adjusted(-20, -20, 20, 20);
+    QImage large(1024, 1024, QImage::Format_ARGB32);
+    large.fill(Qt::transparent);
+    for (int i = 0; i < 200; ++i)
+        large.setPixel(content.x() + random.bounded(content.width()), content.y() + random.bounded(content.height()),
+                       qRgba(0, 0, 0, 255));
+    const QImage small = large.copy(crop);
+    for (int size : {1, 8, 13, 32}) {
+        const QImage whole = duiMakeGlow(large, qRgb(200, 40, 90), size, 30, 180);
+        const QImage piece = duiMakeGlow(small, qRgb(200, 40, 90), size, 30, 180);
+        QCOMPARE(whole.copy(crop), piece);
+        // Nothing glows beyond the glow's reach of the content.
+        QCOMPARE(whole.pixel(content.x(), content.y() - size - 1), 0u);
+        QCOMPARE(whole.pixel(content.x(), content.bottom() + size + 1), 0u);
     }
 }
 

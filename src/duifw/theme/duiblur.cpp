@@ -6,6 +6,8 @@
 #include <QtCore/qalgorithms.h>
 #include <QtCore/qmutex.h>
 #include <QtCore/qnumeric.h>
+#include <QtCore/qsemaphore.h>
+#include <QtCore/qthreadpool.h>
 #include <QtGui/qcolorspace.h>
 #include <QtGui/qpainter.h>
 
@@ -823,9 +825,38 @@ std::pair<int, int> rowDistances(const uint8_t *alpha, int width, int cap, uint1
     return {from, to};
 }
 
+// A picture of this many pixels or more is worked on in two bands of rows at once, one of them
+// in Qt's global thread pool: reading and writing some 32 MB per call is bound by memory, and
+// two cores keep twice as many reads and writes on the way. Below it, handing a band to another
+// thread costs more than it saves.
+constexpr qsizetype kBandedPixels = qsizetype(1) << 20;
+
+// Runs band(from, to) over rows [0, height): in two halves at once for large pictures when the
+// pool has a thread free right now, else in one piece in this thread.
+template <typename Band>
+void inBands(int height, qsizetype pixels, Band band)
+{
+    if (pixels < kBandedPixels || height < 64) {
+        band(0, height);
+        return;
+    }
+    const int middle = height / 2;
+    QSemaphore done;
+    if (!QThreadPool::globalInstance()->tryStart([&] {
+            band(middle, height);
+            done.release();
+        })) {
+        band(0, height);
+        return;
+    }
+    band(0, middle);
+    done.acquire();
+}
+
 // Small glows: each output row is the minimum of dy^2 plus the squared row distances of the rows
 // up to n above and below, kept in a ring of 2n + 1 rows so the working set is a few rows.
-void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRgb> &pixelAt, bool streaming)
+void glowWindowed(const QImage &image, uchar *outBits, qsizetype outBytesPerLine, int n,
+                  const std::vector<QRgb> &pixelAt, bool streaming, int firstRow, int endRow)
 {
     // Output rows made together: their windows share all but a few rows, so each row distance
     // is loaded once for all of them instead of once per output row. A window of a wide picture
@@ -849,9 +880,10 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
     std::vector<const uint16_t *> windowRows(static_cast<size_t>(window));
     // Per window row, what is added for each output row of the step.
     std::vector<std::array<uint16_t, kRowsAtOnce>> windowAdds(static_cast<size_t>(window));
-    int entered = 0;
-    for (int y = 0; y < height; y += kRowsAtOnce) {
-        const int rows = std::min(kRowsAtOnce, height - y);
+    auto outRow = [&](int y) { return reinterpret_cast<QRgb *>(outBits + y * outBytesPerLine); };
+    int entered = std::max(0, firstRow - n);
+    for (int y = firstRow; y < endRow; y += kRowsAtOnce) {
+        const int rows = std::min(kRowsAtOnce, endRow - y);
         for (; entered < height && entered <= y + rows - 1 + n; ++entered) {
             alphaRows(source, entered, 1, alpha.data(), alpha.size());
             // A few rows further on, fetched while this one is worked on.
@@ -881,7 +913,7 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
         }
         if (lo > hi) {
             for (int j = 0; j < rows; ++j)
-                writePixels(reinterpret_cast<QRgb *>(out.scanLine(y + j)), width, streaming, [](int) { return QRgb(0); });
+                writePixels(outRow(y + j), width, streaming, [](int) { return QRgb(0); });
             continue;
         }
         int x = lo / 8 * 8;
@@ -918,7 +950,7 @@ void glowWindowed(const QImage &image, QImage &out, int n, const std::vector<QRg
             }
         }
         for (int j = 0; j < rows; ++j) {
-            auto *dst = reinterpret_cast<QRgb *>(out.scanLine(y + j));
+            QRgb *dst = outRow(y + j);
             writePixels(dst, lo, streaming, [](int) { return QRgb(0); });
             const uint16_t *d = nearest.data() + size_t(j) * size_t(stride) + lo;
             writePixels(dst + lo, hi + 1 - lo, streaming, [&](int x) { return pixelAt[d[x]]; });
@@ -1027,9 +1059,14 @@ QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alp
         pixelAt[size_t(d)] = colour | (QRgb(table[size_t(d)]) << 24);
 
     const bool streaming = out.sizeInBytes() > kStreamingBytes;
-    if (windowed)
-        glowWindowed(image, out, n, pixelAt, streaming);
-    else if (const Scratch::Use scratch; !glowEnvelope(image, out, n, pixelAt, streaming))
+    if (windowed) {
+        uchar *bits = out.bits(); // detached here, once: the bands write through it from two threads
+        const qsizetype bytesPerLine = out.bytesPerLine();
+        inBands(height, qsizetype(width) * height, [&](int from, int to) {
+            glowWindowed(image, bits, bytesPerLine, n, pixelAt, streaming, from, to);
+            finishWriting(streaming);
+        });
+    } else if (const Scratch::Use scratch; !glowEnvelope(image, out, n, pixelAt, streaming))
         out.fill(Qt::transparent);
     finishWriting(streaming);
     return out;
