@@ -20,6 +20,29 @@ const QString kEditBackground = QStringLiteral(":/theme/duifw/edit_background.pn
 const QString kEditBackgroundDisabled = QStringLiteral(":/theme/duifw/edit_background_disable.png");
 // Beyond this a resize is refused as nonsense rather than laid out.
 constexpr qreal kMaxSide = 10000;
+
+// What QLineEdit shows for its text in each echo mode, control characters as spaces.
+QString shownText(const QString &text, QLineEdit::EchoMode mode, const QStyle *style)
+{
+    QString shown;
+    switch (mode) {
+    case QLineEdit::NoEcho:
+        break;
+    case QLineEdit::Password:
+    case QLineEdit::PasswordEchoOnEdit:
+        shown = QString(text.size(), QChar(style->styleHint(QStyle::SH_LineEdit_PasswordCharacter)));
+        break;
+    case QLineEdit::Normal:
+        shown = text;
+        for (QChar &c : shown) {
+            if ((c.unicode() < 0x20 && c.unicode() != 0x09) || c == QChar::LineSeparator
+                || c == QChar::ParagraphSeparator || c == QChar::ObjectReplacementCharacter)
+                c = QChar(0x20);
+        }
+        break;
+    }
+    return shown;
+}
 } // namespace
 
 DuiLineEdit::DuiLineEdit(QGraphicsItem *parent)
@@ -97,29 +120,6 @@ QLineEditEx *DuiLineEditPrivate::editor() const
     }
     pending = Pending();
     return edit;
-}
-
-// What QLineEdit shows for its text in each echo mode, control characters as spaces.
-static QString shownText(const QString &text, QLineEdit::EchoMode mode, const QStyle *style)
-{
-    QString shown;
-    switch (mode) {
-    case QLineEdit::NoEcho:
-        break;
-    case QLineEdit::Password:
-    case QLineEdit::PasswordEchoOnEdit:
-        shown = QString(text.size(), QChar(style->styleHint(QStyle::SH_LineEdit_PasswordCharacter)));
-        break;
-    case QLineEdit::Normal:
-        shown = text;
-        for (QChar &c : shown) {
-            if ((c.unicode() < 0x20 && c.unicode() != 0x09) || c == QChar::LineSeparator
-                || c == QChar::ParagraphSeparator || c == QChar::ObjectReplacementCharacter)
-                c = QChar(0x20);
-        }
-        break;
-    }
-    return shown;
 }
 
 // The editor's own drawing, for a field that has not been edited yet: base colour, then the
