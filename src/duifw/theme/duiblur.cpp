@@ -6,8 +6,6 @@
 #include <QtCore/qalgorithms.h>
 #include <QtCore/qmutex.h>
 #include <QtCore/qnumeric.h>
-#include <QtCore/qsemaphore.h>
-#include <QtCore/qthreadpool.h>
 #include <QtGui/qcolorspace.h>
 #include <QtGui/qpainter.h>
 
@@ -19,6 +17,8 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <system_error>
+#include <thread>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -825,14 +825,14 @@ std::pair<int, int> rowDistances(const uint8_t *alpha, int width, int cap, uint1
     return {from, to};
 }
 
-// A picture of this many pixels or more is worked on in two bands of rows at once, one of them
-// in Qt's global thread pool: reading and writing some 32 MB per call is bound by memory, and
-// two cores keep twice as many reads and writes on the way. Below it, handing a band to another
-// thread costs more than it saves.
+// A picture of this many pixels or more is worked on in two bands of rows at once, the second
+// in a thread of its own: reading and writing some 32 MB per call is bound by memory, and two
+// cores keep twice as many reads and writes on the way. Below it, starting a thread (some tens
+// of microseconds) costs more than it saves.
 constexpr qsizetype kBandedPixels = qsizetype(1) << 20;
 
-// Runs band(from, to) over rows [0, height): in two halves at once for large pictures when the
-// pool has a thread free right now, else in one piece in this thread.
+// Runs band(from, to) over rows [0, height): in two halves at once for large pictures, else (or
+// when no thread can be started) in one piece in this thread.
 template <typename Band>
 void inBands(int height, qsizetype pixels, Band band)
 {
@@ -841,16 +841,15 @@ void inBands(int height, qsizetype pixels, Band band)
         return;
     }
     const int middle = height / 2;
-    QSemaphore done;
-    if (!QThreadPool::globalInstance()->tryStart([&] {
-            band(middle, height);
-            done.release();
-        })) {
+    std::thread other;
+    try {
+        other = std::thread([&] { band(middle, height); });
+    } catch (const std::system_error &) {
         band(0, height);
         return;
     }
     band(0, middle);
-    done.acquire();
+    other.join();
 }
 
 // Small glows: each output row is the minimum of dy^2 plus the squared row distances of the rows

@@ -17,8 +17,8 @@ DUI_AUTOTEST_EXPORT void duiBlurAndTint(QImage &image, int radius, const QColor 
 // A glow around the opaque pixels of `source`: full alpha `alpha` up to `size * spread / 100`
 // pixels away, falling linearly to nothing at `size` pixels. Returns an ARGB32 image of the
 // source's size in colour `rgb`. Sizes above 1024 glow as 1024. Glows up to size 32 of pictures
-// of a million pixels or more are worked on in two bands, one of them in Qt's global thread pool
-// when it has a thread free.
+// of a million pixels or more are worked on in two bands at once, the second in a thread of its
+// own.
 DUI_AUTOTEST_EXPORT QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alpha);
 
 #endif // DUIBLUR_P_H
