@@ -119,6 +119,7 @@ void tst_DuiLineEdit::construction()
     QCOMPARE(proxy->widget(), editor);
     QCOMPARE(edit.lineEdit(), editor);
     QCOMPARE(proxy->minimumWidth(), 20.0);
+    QCOMPARE(proxy->focusPolicy(), Qt::ClickFocus);
 }
 
 void tst_DuiLineEdit::geometry_data()
