@@ -49,10 +49,10 @@ bool makeAddress(const QByteArray &path, sockaddr_un *address, socklen_t *length
 
 // A stream socket sends as many bytes ahead of its reader as its send buffer holds. Every time
 // that buffer fills, both ends pass through their select threads; a larger buffer means fewer of
-// those rounds per megabyte. The system caps the request at its own maximum (net.core.wmem_max)
-// and books twice the figure for its bookkeeping, so a connection holds at most about 1 MiB in
-// the kernel, 255 connections of a server a quarter of a gigabyte at the very worst.
-constexpr int SendBuffer = 512 * 1024;
+// those rounds per megabyte. The system caps the request at its own maximum (net.core.wmem_max,
+// 208 KiB on a stock system) and books twice the figure for its bookkeeping, so a connection
+// holds at most 2 MiB in the kernel where the system allows that much.
+constexpr int SendBuffer = 1024 * 1024;
 
 void enlargeSendBuffer(int fd)
 {
