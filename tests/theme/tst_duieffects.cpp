@@ -154,6 +154,7 @@ private slots:
     void glowOnTransparentSource();
     void glowFollowsDistance();
     void largeGlowMatchesSmall();
+    void largeBlurMatchesSmall();
     void glowProperties();
     void glowEffectRenders();
     void outlineSquare();
@@ -470,6 +471,29 @@ void tst_DuiEffects::largeGlowMatchesSmall()
         // Nothing glows beyond the glow's reach of the content.
         QCOMPARE(whole.pixel(content.x(), content.y() - size - 1), 0u);
         QCOMPARE(whole.pixel(content.x(), content.bottom() + size + 1), 0u);
+    }
+}
+
+// The same for the blur: a large picture blurred into a new one goes in two bands of rows.
+void tst_DuiEffects::largeBlurMatchesSmall()
+{
+    QRandomGenerator random(5);
+    const QRect content(300, 490, 120, 45); // straddles the middle row of the large picture
+    QImage large(1024, 1024, QImage::Format_ARGB32_Premultiplied);
+    large.fill(Qt::transparent);
+    for (int i = 0; i < 400; ++i)
+        large.setPixel(content.x() + random.bounded(content.width()), content.y() + random.bounded(content.height()),
+                       qRgba(0, 0, 0, 255));
+    for (int radius : {2, 9, 64}) {
+        // Beyond the blur's reach the crop's own edges, repeated, are as transparent as the picture.
+        const int margin = 2 * radius + 2;
+        const QRect crop = content.adjusted(-margin, -margin, margin, margin);
+        QImage whole = large; // shared: the blur makes a new picture, in bands
+        duiBlurAndTint(whole, radius, QColor(30, 60, 200));
+        QImage piece = large.copy(crop);
+        duiBlurAndTint(piece, radius, QColor(30, 60, 200));
+        QVERIFY2(whole.copy(crop) == piece, QByteArray::number(radius));
+        QCOMPARE(whole.pixel(5, 5), 0u);
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -49,11 +50,15 @@ class Scratch
 public:
     static constexpr size_t kMaxKept = size_t(8) << 20;
 
-    static Scratch &forThread()
+    // The thread's own block (0), and one for a helper thread working for it meanwhile (1).
+    static Scratch &forThread(int which = 0)
     {
-        thread_local Scratch scratch;
-        return scratch;
+        thread_local Scratch scratch[2];
+        return scratch[which];
     }
+
+    // The block of the blur or glow this thread is running, if any.
+    static Scratch *current() { return currentSlot(); }
 
     // A part of the block, or null when the block has no room left.
     void *take(size_t bytes)
@@ -69,14 +74,16 @@ public:
         return part;
     }
 
-    // Marks one blur or glow: parts taken in its lifetime come from the block.
+    // Marks one blur or glow in this thread: parts taken in its lifetime come from the block.
     class Use
     {
     public:
-        Use()
-            : m_scratch(forThread())
-            , m_outer(m_scratch.m_active)
+        explicit Use(Scratch &scratch = forThread())
+            : m_scratch(scratch)
+            , m_outer(scratch.m_active)
+            , m_previous(currentSlot())
         {
+            currentSlot() = &scratch;
             if (!m_outer) {
                 m_scratch.m_active = true;
                 m_scratch.m_used = m_scratch.m_needed = 0;
@@ -84,6 +91,7 @@ public:
         }
         ~Use()
         {
+            currentSlot() = m_previous;
             if (m_outer)
                 return;
             m_scratch.m_active = false;
@@ -97,9 +105,16 @@ public:
     private:
         Scratch &m_scratch;
         const bool m_outer;
+        Scratch *const m_previous;
     };
 
 private:
+    static Scratch *&currentSlot()
+    {
+        thread_local Scratch *slot = nullptr;
+        return slot;
+    }
+
     std::unique_ptr<uint8_t[]> m_block;
     size_t m_size = 0;
     size_t m_used = 0;
@@ -127,7 +142,8 @@ template <typename T>
 Buffer<T> buffer(size_t count)
 {
     static_assert(std::is_trivial_v<T>);
-    if (void *part = Scratch::forThread().take(count * sizeof(T)))
+    Scratch *scratch = Scratch::current();
+    if (void *part = scratch ? scratch->take(count * sizeof(T)) : nullptr)
         return Buffer<T>(static_cast<T *>(part), ScratchDelete{false});
     return Buffer<T>(new (std::nothrow) T[count], ScratchDelete{true});
 }
@@ -348,9 +364,13 @@ template <typename T>
 class RowStream
 {
 public:
-    RowStream(int rows, int kept, size_t stride)
+    // Rows from `begin` on are made; a reader never asks for rows before it, except those
+    // clamped to the picture's first.
+    RowStream(int rows, int kept, size_t stride, int begin)
         : m_rows(rows)
+        , m_begin(begin)
         , m_ring(kept, stride)
+        , m_made(begin)
     {
     }
     virtual ~RowStream() = default;
@@ -371,10 +391,11 @@ protected:
     size_t stride() const { return m_ring.stride; }
 
     const int m_rows;
+    const int m_begin;
 
 private:
     RowRing<T> m_ring;
-    int m_made = 0;
+    int m_made;
 };
 
 // The image's alpha blurred along its rows, 16 rows at a time: each strip is turned on its side
@@ -382,9 +403,10 @@ private:
 class RowBlur : public RowStream<uint8_t>
 {
 public:
-    // `kept` must be a multiple of 16, so that the 16 rows of a strip fall in consecutive slots.
-    RowBlur(const PixelRows &image, int kept, int s, int t)
-        : RowStream(image.height, kept, size_t(roundUp(image.width, kGroup)))
+    // `kept` and `begin` must be multiples of 16, so that the 16 rows of a strip fall in
+    // consecutive slots.
+    RowBlur(const PixelRows &image, int kept, int s, int t, int begin)
+        : RowStream(image.height, kept, size_t(roundUp(image.width, kGroup)), begin)
         , m_image(image)
         , m_s(s)
         , m_t(t)
@@ -437,8 +459,8 @@ template <typename In, typename Out>
 class BoxDown : public RowStream<Out>
 {
 public:
-    BoxDown(RowStream<In> &input, int rows, int columns, int above, int below, int kept)
-        : RowStream<Out>(rows, kept, size_t(columns))
+    BoxDown(RowStream<In> &input, int rows, int columns, int above, int below, int kept, int begin)
+        : RowStream<Out>(rows, kept, size_t(columns), begin)
         , m_input(input)
         , m_columns(columns)
         , m_above(above)
@@ -453,10 +475,10 @@ protected:
     int make(int i) override
     {
         uint16_t *sums = m_sums.get();
-        if (i == 0) {
+        if (i == this->m_begin) {
             std::fill(sums, sums + m_columns, uint16_t(0));
             for (int j = -m_above; j <= m_below; ++j) {
-                const In *r = m_input.row(j);
+                const In *r = m_input.row(i + j);
 #if defined(__SSE2__)
                 for (int c = 0; c < m_columns; c += kGroup) {
                     __m128i low, high, rl, rh;
@@ -535,6 +557,34 @@ void finishWriting(bool streaming)
 
 // Above this many bytes an output image goes past the caches.
 constexpr qsizetype kStreamingBytes = qsizetype(8) << 20;
+
+// A picture of this many pixels or more is blurred or glows in two bands of rows at once, the
+// second in a thread of its own: reading and writing some 32 MB per call is bound by memory, and
+// two cores keep twice as many reads and writes on the way. Below it, starting a thread (some tens
+// of microseconds) costs more than it saves.
+constexpr qsizetype kBandedPixels = qsizetype(1) << 20;
+
+// Runs band(from, to, part) over rows [0, height): in two halves at once for large pictures when
+// `split` allows, part 0 in this thread and part 1 in another; else (or when no thread can be
+// started) in one piece, part 0, in this thread.
+template <typename Band>
+void inBands(int height, qsizetype pixels, bool split, Band band)
+{
+    if (!split || pixels < kBandedPixels || height < 64) {
+        band(0, height, 0);
+        return;
+    }
+    const int middle = height / 2;
+    std::thread other;
+    try {
+        other = std::thread([&] { band(middle, height, 1); });
+    } catch (const std::system_error &) {
+        band(0, height, 0);
+        return;
+    }
+    band(0, middle, 0);
+    other.join();
+}
 
 // The premultiplied pixel that filling in `color` with CompositionMode_SourceIn leaves over each
 // alpha, taken from QPainter itself so that the tint is exactly what it would paint.
@@ -679,34 +729,48 @@ void duiBlurAndTint(QImage &image, int radius, const QColor &color)
                 alpha[size_t(x)] = uint8_t(qAlpha(src[x]));
             writePixels(outRow(y), width, streaming, [&](int x) { return tint[alpha[size_t(x)]]; });
         }
+        finishWriting(streaming);
     } else {
         // Only the alpha matters, blurred as bytes: along the rows in strips turned on their
         // side, then down by three box steps that keep only the rows the next one reads, so all
-        // but the image stays in cache. A row is written after its pixels were read: in place works.
+        // but the image stays in cache. A row is written after its pixels were read: in place works,
+        // in one band. A large picture blurred into a new one goes in two bands at once, each
+        // starting its streams as far above its first row as the steps below reach.
         const int columns = roundUp(width, kGroup);
-        const Scratch::Use scratch; // outlives the streams below, whose rows it holds
-        // Each stream keeps the rows its reader's window spans, plus the one it adds next (and
-        // the row blur a strip more, as it makes a strip at a time).
-        RowBlur rows(source, roundUp(t + 1 + s + 1 + kGroup, kGroup), s, t);
-        BoxDown<uint8_t, uint16_t> first(rows, height, columns, t, s, s + 1 + t + 1);
-        BoxDown<uint16_t, uint16_t> second(first, height, columns, s, t, s + 1 + s + 1);
-        BoxDown<uint16_t, uint8_t> third(second, height, columns, s, s, 1);
-        if (!rows.isValid() || !first.isValid() || !second.isValid() || !third.isValid())
-            return;
-        for (int y = 0; y < height; ++y) {
-            const uint8_t *alpha = third.row(y);
-            // While a row is written, one row of the picture's next strip is fetched, a cache
-            // line per 16 pixels: reading a picture too large for the caches then overlaps the
-            // arithmetic instead of stalling it at the start of every strip.
-            const int ahead = rows.pendingRow(y % kGroup);
-            writePixels(outRow(y), width, streaming, [&](int x) {
-                if ((x & (kGroup - 1)) == 0)
-                    prefetchPixels(source, ahead, x);
-                return tint[alpha[x]];
-            });
-        }
+        Scratch *scratches[2] = {&Scratch::forThread(0), &Scratch::forThread(1)};
+        std::atomic<bool> failed {false};
+        inBands(height, qsizetype(width) * height, !inPlace, [&](int from, int to, int part) {
+            const Scratch::Use scratch(*scratches[part]); // outlives the streams, whose rows it holds
+            const int secondBegin = std::max(0, from - s);
+            const int firstBegin = std::max(0, secondBegin - s);
+            const int rowsBegin = std::max(0, firstBegin - t) / kGroup * kGroup;
+            // Each stream keeps the rows its reader's window spans, plus the one it adds next (and
+            // the row blur a strip more, as it makes a strip at a time).
+            RowBlur rows(source, roundUp(t + 1 + s + 1 + kGroup, kGroup), s, t, rowsBegin);
+            BoxDown<uint8_t, uint16_t> first(rows, height, columns, t, s, s + 1 + t + 1, firstBegin);
+            BoxDown<uint16_t, uint16_t> second(first, height, columns, s, t, s + 1 + s + 1, secondBegin);
+            BoxDown<uint16_t, uint8_t> third(second, height, columns, s, s, 1, from);
+            if (!rows.isValid() || !first.isValid() || !second.isValid() || !third.isValid()) {
+                failed = true;
+                return;
+            }
+            for (int y = from; y < to; ++y) {
+                const uint8_t *alpha = third.row(y);
+                // While a row is written, one row of the picture's next strip is fetched, a
+                // cache line per 16 pixels: reading a picture too large for the caches then
+                // overlaps the arithmetic instead of stalling it at the start of every strip.
+                const int ahead = rows.pendingRow(y % kGroup);
+                writePixels(outRow(y), width, streaming, [&](int x) {
+                    if ((x & (kGroup - 1)) == 0)
+                        prefetchPixels(source, ahead, x);
+                    return tint[alpha[x]];
+                });
+            }
+            finishWriting(streaming);
+        });
+        if (failed)
+            return; // memory ran short before anything was written in place; a new picture is dropped
     }
-    finishWriting(streaming);
     if (!inPlace)
         image = std::move(target);
 }
@@ -823,33 +887,6 @@ std::pair<int, int> rowDistances(const uint8_t *alpha, int width, int cap, uint1
         out[x] = squared(x - last);
     std::fill(out + to + 1, out + outLength, squared(cap));
     return {from, to};
-}
-
-// A picture of this many pixels or more is worked on in two bands of rows at once, the second
-// in a thread of its own: reading and writing some 32 MB per call is bound by memory, and two
-// cores keep twice as many reads and writes on the way. Below it, starting a thread (some tens
-// of microseconds) costs more than it saves.
-constexpr qsizetype kBandedPixels = qsizetype(1) << 20;
-
-// Runs band(from, to) over rows [0, height): in two halves at once for large pictures, else (or
-// when no thread can be started) in one piece in this thread.
-template <typename Band>
-void inBands(int height, qsizetype pixels, Band band)
-{
-    if (pixels < kBandedPixels || height < 64) {
-        band(0, height);
-        return;
-    }
-    const int middle = height / 2;
-    std::thread other;
-    try {
-        other = std::thread([&] { band(middle, height); });
-    } catch (const std::system_error &) {
-        band(0, height);
-        return;
-    }
-    band(0, middle);
-    other.join();
 }
 
 // Small glows: each output row is the minimum of dy^2 plus the squared row distances of the rows
@@ -1061,7 +1098,7 @@ QImage duiMakeGlow(const QImage &source, QRgb rgb, int size, int spread, int alp
     if (windowed) {
         uchar *bits = out.bits(); // detached here, once: the bands write through it from two threads
         const qsizetype bytesPerLine = out.bytesPerLine();
-        inBands(height, qsizetype(width) * height, [&](int from, int to) {
+        inBands(height, qsizetype(width) * height, true, [&](int from, int to, int) {
             glowWindowed(image, bits, bytesPerLine, n, pixelAt, streaming, from, to);
             finishWriting(streaming);
         });

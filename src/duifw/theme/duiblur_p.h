@@ -11,7 +11,9 @@
 // passes per direction, an approximation of a Gaussian of the given radius (capped at 128), then
 // paints every pixel in `color` weighted by its blurred alpha, exactly as a QPainter fill in
 // CompositionMode_SourceIn would. Linear in the pixel count whatever the radius. Where memory
-// runs short the pixels are left as they were.
+// runs short the pixels are left as they were. A picture of a million pixels or more that is
+// shared (so blurred into a new one) is worked on in two bands at once, the second in a thread
+// of its own.
 DUI_AUTOTEST_EXPORT void duiBlurAndTint(QImage &image, int radius, const QColor &color);
 
 // A glow around the opaque pixels of `source`: full alpha `alpha` up to `size * spread / 100`
