@@ -167,10 +167,12 @@ bool parsePreviewOptions(const QStringList &arguments, PreviewOptions &options, 
             }
             options.size = QSize(w, h);
         } else if (arg == QLatin1String("--scale")) {
-            if (!value(options.scale))
+            // Applied by ScaleEnvironment before the application starts; here it is only checked.
+            QString scale;
+            if (!value(scale))
                 return false;
-            if (!validScale(options.scale)) {
-                error = QStringLiteral("--scale takes a factor from 1 to 4, not \"%1\"").arg(options.scale);
+            if (!validScale(scale)) {
+                error = QStringLiteral("--scale takes a factor from 1 to 4, not \"%1\"").arg(scale);
                 return false;
             }
         } else if (arg == QLatin1String("--extract-strings")) {

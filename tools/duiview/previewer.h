@@ -31,7 +31,6 @@ struct PreviewOptions
     bool inspect = false;    // show the inspector window beside the previewed one
     bool watch = false;      // rebuild when the file changes
     QSize size;              // window size for screenshots (0: the window's own)
-    QString scale;           // device pixels per logical pixel (--scale; set before the application starts)
     QString extractStrings;  // write the file's translatable texts to this .ts file and exit
     QString program = QStringLiteral("duiview"); // the name messages start with
 };

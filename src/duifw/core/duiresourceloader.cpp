@@ -72,7 +72,7 @@ bool loadImageFile(const QString &fileName, QPixmap &pixmap)
     if (!isSaneFile(fileName))
         return false;
     const QString twin = denseTwin(fileName);
-    return loadTwinOrImage(fileName, QFileInfo(twin).isFile() && isSaneFile(twin) ? twin : QString(), pixmap);
+    return loadTwinOrImage(fileName, isSaneFile(twin) ? twin : QString(), pixmap);
 }
 
 bool readWholeFile(const QString &fileName, QByteArray &data)

@@ -266,6 +266,13 @@ struct DuiPipeSocketSystem
     // A writeAvailable() is on its way to the socket's thread; one is enough.
     QAtomicInt writeNotice = 0;
 
+    // The bytes in hand go unsent: the connection ended, or they belong to one that did.
+    void dropSending()
+    {
+        sending.clear();
+        sendingOffset = 0;
+    }
+
     void release()
     {
         if (!references.deref())
@@ -898,14 +905,11 @@ void DuiPipeSelect::run()
                 const int state = sd->state.loadAcquire();
                 if ((state & (DuiPipeSocket::Closed | DuiPipeSocket::Listening))
                     || !(state & DuiPipeSocket::WritePending) || sd->writeFailed) {
-                    system->sending.clear();
-                    system->sendingOffset = 0;
+                    system->dropSending();
                     break;
                 }
-                if (system->sendingGeneration != system->generation) { // left from an earlier connection
-                    system->sending.clear();
-                    system->sendingOffset = 0;
-                }
+                if (system->sendingGeneration != system->generation) // left from an earlier connection
+                    system->dropSending();
                 if (system->sendingOffset >= system->sending.size()) {
                     if (sd->unsent() == 0) { // all sent: the writer may send directly again
                         socket->clearStateBits(DuiPipeSocket::WritePending);
@@ -952,8 +956,7 @@ void DuiPipeSelect::run()
             QMutexLocker lock(&sd->writeMutex);
             const int state = sd->state.loadAcquire();
             if ((state & (DuiPipeSocket::Closed | DuiPipeSocket::Listening)) || system->sendingGeneration != system->generation) {
-                system->sending.clear(); // closed meanwhile: the rest is dropped, as by close()
-                system->sendingOffset = 0;
+                system->dropSending(); // closed meanwhile: the rest is dropped, as by close()
                 break;
             }
             sd->writeInFlight = int(system->sending.size()) - system->sendingOffset;
@@ -965,8 +968,7 @@ void DuiPipeSelect::run()
                 break;
             }
             if (error) { // the peer is gone (MSG_NOSIGNAL spares us SIGPIPE)
-                system->sending.clear();
-                system->sendingOffset = 0;
+                system->dropSending();
                 sd->writeInFlight = 0;
                 socket->settleWriteQueue(true);
                 socket->clearStateBits(DuiPipeSocket::WritePending);

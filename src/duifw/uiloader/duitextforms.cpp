@@ -131,6 +131,10 @@ const Form *formOf(int typeId)
 
 QString problem(int typeId, const QString &text, const QVariant &value)
 {
+    // The usual spellings of a boolean need no pattern (the pattern accepts them too).
+    if (typeId == QMetaType::Bool
+        && (text == u"true" || text == u"false" || text == u"1" || text == u"0"))
+        return QString();
     for (const Compiled &c : compiled()) {
         if (c.form.typeId != typeId)
             continue;

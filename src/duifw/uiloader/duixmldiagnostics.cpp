@@ -103,6 +103,12 @@ QString DocumentFrame::fileName() const
     return m_path.isEmpty() ? memoryName() : m_path;
 }
 
+QString DocumentFrame::currentFileName()
+{
+    const DocumentFrame *frame = current();
+    return frame ? frame->fileName() : memoryName();
+}
+
 DocumentFrame *DocumentFrame::current()
 {
     return t_document;
@@ -162,8 +168,8 @@ void report(DuiXmlDiagnostics::Severity severity, DuiXmlDiagnostics::Kind kind, 
     if (!element && frame)
         element = frame->element;
     if (line < 0) {
-        line = element ? element->line() : 0;
-        column = element ? element->column() : 0;
+        if (!element || !element->startPosition(&line, &column))
+            line = column = 0;
     }
     reportForFile(frame ? frame->path() : QString(), severity, kind, message, line, column);
 }

@@ -38,6 +38,8 @@ public:
     DocumentFrame *previous() const { return m_previous; }
 
     static DocumentFrame *current();
+    // The file of the document being built, as fileName() gives it; "memory" outside any.
+    static QString currentFileName();
     // True when `path` is being built further up this thread's stack.
     static bool isBuilding(const QString &path);
 

@@ -54,8 +54,8 @@ QString DuiXmlSourceLocation::toString() const
 
 void duiNoteXmlSource(QObject *object, const MXXmlElement *element)
 {
-    const DuiXmlReport::DocumentFrame *frame = DuiXmlReport::DocumentFrame::current();
-    Note note{object, frame ? frame->fileName() : QStringLiteral("memory"), element->line(), element->column()};
+    Note note{object, DuiXmlReport::DocumentFrame::currentFileName(), 0, 0};
+    element->startPosition(&note.line, &note.column);
     NoteTable &table = noteTable();
     const QMutexLocker lock(&table.mutex);
     table.notes.insert(object, std::move(note));

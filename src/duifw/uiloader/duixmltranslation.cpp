@@ -10,6 +10,7 @@
 #include "duiwidget.h"
 #include "duixmldiagnostics_p.h"
 #include "i18nstring.h"
+#include "mxxmlelement.h"
 
 #include <QtCore/qcoreapplication.h>
 #include <QtCore/qdir.h>
@@ -235,11 +236,15 @@ QVariant duiTranslatedXmlText(const QMetaProperty &property, const QString &text
     return textValue(property, translateUtf8(currentContext().context, QByteArray(utf8), text));
 }
 
-void duiRememberXmlText(QObject *object, int propertyIndex, const QString &text, const QVariant &applied, int line)
+void duiRememberXmlText(QObject *object, int propertyIndex, const QString &text, const QVariant &applied, const MXXmlElement *element)
 {
     const DocumentContext &document = currentContext();
-    for (DuiXmlTranslation::Collector *c = t_collector; c; c = c->m_previous)
-        c->m_texts.append({QString::fromUtf8(document.context), text, currentFile(), line});
+    // Only a string extractor collects; a plain build does not look for the text's line.
+    if (t_collector) {
+        const DuiXmlTranslation::Text found{QString::fromUtf8(document.context), text, currentFile(), element->line()};
+        for (DuiXmlTranslation::Collector *c = t_collector; c; c = c->m_previous)
+            c->m_texts.append(found);
+    }
     Memory &m = memory();
     if (m.entries.size() >= m.sweepAt)
         m.sweep();

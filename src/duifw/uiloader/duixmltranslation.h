@@ -7,6 +7,7 @@
 #include <QtCore/qlist.h>
 #include <QtCore/qstring.h>
 
+class MXXmlElement;
 class QObject;
 class QVariant;
 
@@ -38,7 +39,7 @@ public:
 
     private:
         Q_DISABLE_COPY(Collector)
-        friend void duiRememberXmlText(QObject *, int, const QString &, const QVariant &, int);
+        friend void duiRememberXmlText(QObject *, int, const QString &, const QVariant &, const MXXmlElement *);
         QList<Text> m_texts;
         Collector *m_previous;
     };

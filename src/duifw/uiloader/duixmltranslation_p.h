@@ -18,7 +18,7 @@ bool duiIsTranslatableXmlProperty(const QMetaProperty &property);
 // the document being built.
 QVariant duiTranslatedXmlText(const QMetaProperty &property, const QString &text, const char *utf8);
 // After `applied` was written to property `propertyIndex` of `object`: keep the source text for
-// language changes and show it to the collectors. `line` is the element's line.
-void duiRememberXmlText(QObject *object, int propertyIndex, const QString &text, const QVariant &applied, int line);
+// language changes and show it to the collectors, with the line of `element` it came from.
+void duiRememberXmlText(QObject *object, int propertyIndex, const QString &text, const QVariant &applied, const MXXmlElement *element);
 
 #endif // DUIXMLTRANSLATION_P_H

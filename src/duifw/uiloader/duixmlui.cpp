@@ -93,6 +93,7 @@ struct ResolvedProperty
 {
     QMetaProperty property;
     DuiFastSetter fast = nullptr;
+    bool translatable = false; // a text people read: translated, and remembered for a new language
 };
 
 // The properties of one class by attribute name. Elements of one class mostly repeat the same
@@ -128,6 +129,7 @@ const ResolvedProperty &propertyNamed(const QMetaObject *meta, PropertyTable &ta
         if (index >= 0) {
             resolved.property = meta->property(index);
             resolved.fast = duiFastSetter(resolved.property);
+            resolved.translatable = duiIsTranslatableXmlProperty(resolved.property);
         }
         found = table.byName.emplace(key, resolved).first;
     }
@@ -165,17 +167,18 @@ void applyAttributes(QObject *object, const MXXmlElement *element)
         const char *rawText = element->attributeUtf8(i);
         if (resolved.fast && resolved.fast(object, property, rawText))
             continue;
+        // Texts people read are translated, and kept to be translated again on a language change;
+        // they are strings, which the shortcut for numbers and enumeration keys never reads.
+        const bool translatable = resolved.translatable;
         QVariant quick;
-        if (DuiPropertyText::quickValue(property, rawText, &quick) && property.write(object, quick))
+        if (!translatable && DuiPropertyText::quickValue(property, rawText, &quick) && property.write(object, quick))
             continue;
         const QString text = QString::fromUtf8(rawText);
         QString problem;
-        // Texts people read are translated, and kept to be translated again on a language change.
-        const bool translatable = duiIsTranslatableXmlProperty(property);
         const QVariant value = translatable ? duiTranslatedXmlText(property, text, rawText) : DuiPropertyText::valueFromText(property, text, &problem);
         const bool written = property.write(object, value);
         if (written && translatable)
-            duiRememberXmlText(object, property.propertyIndex(), text, value, element->line());
+            duiRememberXmlText(object, property.propertyIndex(), text, value, element);
         if (!DuiXmlReport::enabled())
             continue;
         if (!written) {
@@ -286,15 +289,6 @@ bool applyFontData(QObject *target, const MXXmlElement *element)
     }
     writeDataProperty(target, name, QVariant::fromValue(font), element);
     return true;
-}
-
-DuiObjectDataCreateFunc dataElementCreator(const char *name)
-{
-    for (auto *node = getobjectDataCreatorDataHeader()->next; node; node = node->next) {
-        if (std::strcmp(node->name, name) == 0)
-            return node->creator;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -424,10 +418,10 @@ void DuiXmlUI::buildElement(DuiWidget *parent, const MXXmlElement *element)
 
     DuiWidget *child = createWidgetByName(tag, parent);
     if (!child) {
-        if (DuiObjectDataCreateFunc creator = dataElementCreator(tag)) {
+        if (const auto *data = duiFindCreator(getobjectDataCreatorDataHeader(), tag)) {
             if (frame)
                 frame->element = element;
-            creator(parent, element);
+            data->creator(parent, element);
         } else if (DuiXmlReport::enabled()) {
             const QString name = elementName(element);
             DuiXmlReport::report(Diag::Warning, Diag::UnknownElement, element,

@@ -354,12 +354,23 @@ int MXXmlElement::line() const
 
 int MXXmlElement::column() const
 {
+    int line, column;
+    startPosition(&line, &column);
+    return column;
+}
+
+bool MXXmlElement::startPosition(int *line, int *column) const
+{
     const ptrdiff_t offset = d->node.offset_debug();
-    if (offset < 1)
-        return 0;
-    // offset_debug() is the offset of the name; the buffer starts that far before it.
-    const char *buffer = d->node.name() - offset;
-    return d->owner->columnOf(buffer, offset - 1, d->owner->lineOf(offset - 1));
+    *line = d->owner->lineOf(offset);
+    *column = 0;
+    if (offset >= 1) {
+        // offset_debug() is the offset of the name; the buffer starts that far before it. The "<"
+        // just before the name is on the name's line.
+        const char *buffer = d->node.name() - offset;
+        *column = d->owner->columnOf(buffer, offset - 1, *line);
+    }
+    return *line > 0;
 }
 
 bool MXXmlElement::attributePosition(int index, int *line, int *column) const

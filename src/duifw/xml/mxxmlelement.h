@@ -40,6 +40,9 @@ public:
     int line() const;
     // 1-based column of the start tag's "<", counted in characters; 0 when unknown.
     int column() const;
+    // line() and column() together, found with one search of the line table; false when the
+    // line is unknown.
+    bool startPosition(int *line, int *column) const;
     // 1-based line and column of the index-th attribute's name; false (and zeros) when unknown.
     bool attributePosition(int index, int *line, int *column) const;
 
