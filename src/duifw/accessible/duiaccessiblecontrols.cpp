@@ -30,18 +30,6 @@
 
 namespace {
 
-template<typename T>
-T *ancestor(const QGraphicsItem *item)
-{
-    for (QGraphicsItem *up = item->parentItem(); up; up = up->parentItem()) {
-        if (up->isWidget()) {
-            if (auto *found = qobject_cast<T *>(static_cast<QGraphicsWidget *>(up)))
-                return found;
-        }
-    }
-    return nullptr;
-}
-
 QString pressName()
 {
     return QAccessibleActionInterface::pressAction();
@@ -405,6 +393,11 @@ int DuiAccessibleTabBar::indexOfChild(const QAccessibleInterface *child) const
     return -1;
 }
 
+QAccessibleInterface *DuiAccessibleTabBar::childAt(int x, int y) const
+{
+    return DuiAccessibleTree::childAt(this, x, y);
+}
+
 // ---------------------------------------------------------------------------------------------
 
 DuiAccessibleItemView::DuiAccessibleItemView(QGraphicsWidget *widget, QAccessible::Role role)
@@ -497,22 +490,29 @@ QStringList DuiAccessibleRow::actionNames() const
 
 void DuiAccessibleRow::doAction(const QString &actionName)
 {
-    const int index = parent() ? parent()->indexOfChild(this) : -1;
+    // The row's parent interface is its view's: one walk up finds both the view and the index.
+    QAccessibleInterface *up = parent();
+    const int index = up ? up->indexOfChild(this) : -1;
     if (index < 0 || !widget()->isEnabled())
         return;
+    QObject *view = up->object();
     QObject *o = object();
     if (qobject_cast<DuiAbstractViewItem *>(o)) {
-        if (actionName == pressName())
-            ancestor<DuiListWidget>(widget())->selectIndex(index);
+        auto *list = qobject_cast<DuiListWidget *>(view);
+        if (list && actionName == pressName())
+            list->selectIndex(index);
     } else if (auto *treeItem = qobject_cast<DuiTreeViewItem *>(o)) {
-        auto *tree = ancestor<DuiTreeWidget>(widget());
+        auto *tree = qobject_cast<DuiTreeWidget *>(view);
+        if (!tree)
+            return;
         if (actionName == pressName())
             tree->selectItem(index);
         else if (actionName == QAccessibleActionInterface::toggleAction() && treeItem->isFolder())
             treeItem->isExpanded() ? tree->collapseItem(index) : tree->expandItem(index);
     } else if (qobject_cast<DuiListCtrRowWidget *>(o)) {
-        if (actionName == pressName())
-            ancestor<DuiListCtrl>(widget())->rowClicked(index);
+        auto *control = qobject_cast<DuiListCtrl *>(view);
+        if (control && actionName == pressName())
+            control->rowClicked(index);
     }
 }
 

@@ -89,6 +89,7 @@ public:
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
 
 private:
     mutable QHash<int, QAccessible::Id> m_tabs;

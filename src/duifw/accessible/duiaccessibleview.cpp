@@ -59,7 +59,7 @@ int DuiAccessibleView::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *DuiAccessibleView::childAt(int x, int y) const
 {
-    return DuiAccessibleTree::childAt(this, x, y);
+    return DuiAccessibleTree::childAt(childWidgets(), x, y);
 }
 
 QAccessibleInterface *DuiAccessibleView::focusChild() const

@@ -179,6 +179,16 @@ int indexIn(const QList<QGraphicsWidget *> &list, const QAccessibleInterface *ch
     return -1;
 }
 
+QAccessibleInterface *childAt(const QList<QGraphicsWidget *> &list, int x, int y)
+{
+    for (qsizetype i = list.size() - 1; i >= 0; --i) {
+        QAccessibleInterface *child = QAccessible::queryAccessibleInterface(list.at(i));
+        if (child && !child->state().invisible && child->rect().contains(x, y))
+            return child;
+    }
+    return nullptr;
+}
+
 QAccessibleInterface *childAt(const QAccessibleInterface *parent, int x, int y)
 {
     for (int i = parent->childCount() - 1; i >= 0; --i) {
@@ -242,7 +252,7 @@ int DuiAccessibleWidget::indexOfChild(const QAccessibleInterface *child) const
 
 QAccessibleInterface *DuiAccessibleWidget::childAt(int x, int y) const
 {
-    return DuiAccessibleTree::childAt(this, x, y);
+    return DuiAccessibleTree::childAt(childWidgets(), x, y);
 }
 
 QAccessibleInterface *DuiAccessibleWidget::focusChild() const

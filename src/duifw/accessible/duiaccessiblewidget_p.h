@@ -43,7 +43,11 @@ bool click(QGraphicsWidget *widget);
 QAccessibleInterface *childIn(const QList<QGraphicsWidget *> &list, int index);
 int indexIn(const QList<QGraphicsWidget *> &list, const QAccessibleInterface *child);
 
-// The child interface of `parent` whose rectangle holds the screen point.
+// The topmost (last) visible child among `list` whose rectangle holds the screen point. The
+// list is made once per hit test: asking a parent for each child in turn would make it again
+// for every child, every row of an item view each time.
+QAccessibleInterface *childAt(const QList<QGraphicsWidget *> &list, int x, int y);
+// The same over a parent's own child interfaces, for parents whose children are not widgets.
 QAccessibleInterface *childAt(const QAccessibleInterface *parent, int x, int y);
 
 } // namespace DuiAccessibleTree
