@@ -23,6 +23,8 @@
 
 #include <cstring>
 
+#include "uiloadertest.h"
+
 namespace {
 
 struct Lint
@@ -88,15 +90,7 @@ private:
     QTemporaryDir m_dir;
     QString m_schema;
 
-    QString write(const QString &name, const QByteArray &text)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return QString();
-        file.write(text);
-        return path;
-    }
+    QString write(const QString &name, const QByteArray &text) { return uiloadertest::writeFile(m_dir, name, text); }
 
     Lint xmllint(const QString &path)
     {

@@ -13,21 +13,15 @@
 #include <QtCore/qtemporarydir.h>
 #include <QtTest/qtest.h>
 
+#include "uiloadertest.h"
+
 class tst_DuiXmlSource : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
 
-    QString write(const QString &name, const QByteArray &text)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return QString();
-        file.write(text);
-        return path;
-    }
+    QString write(const QString &name, const QByteArray &text) { return uiloadertest::writeFile(m_dir, name, text); }
 
 private Q_SLOTS:
     void initTestCase()

@@ -15,6 +15,8 @@
 
 #include <string>
 
+#include "uiloadertest.h"
+
 // A widget with the properties data elements write, and a signal to connect by name.
 class TstDataWidget : public DuiWidget
 {
@@ -84,14 +86,7 @@ private:
 
     QTemporaryDir m_dir;
 
-    QString writeFile(const QString &name, const QByteArray &content)
-    {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly))
-            return QString();
-        file.write(content);
-        return file.fileName();
-    }
+    QString writeFile(const QString &name, const QByteArray &content) { return uiloadertest::writeFile(m_dir, name, content); }
 
 private slots:
     void initTestCase()
