@@ -17,21 +17,31 @@
 
 namespace bench {
 
+// Wall time of one run of `fn`, in nanoseconds.
+template <typename Fn>
+qint64 timedNs(Fn &&fn)
+{
+    QElapsedTimer timer;
+    timer.start();
+    fn();
+    return timer.nsecsElapsed();
+}
+
+inline double median(std::vector<qint64> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return double(samples[samples.size() / 2]);
+}
+
 // Median wall time in nanoseconds of `rounds` runs of `fn` (after one warm-up run).
 template <typename Fn>
 double medianNs(int rounds, Fn &&fn)
 {
     fn();
     std::vector<qint64> samples;
-    samples.reserve(size_t(rounds));
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        fn();
-        samples.push_back(timer.nsecsElapsed());
-    }
-    std::sort(samples.begin(), samples.end());
-    return double(samples[samples.size() / 2]);
+    for (int i = 0; i < rounds; ++i)
+        samples.push_back(timedNs(fn));
+    return median(std::move(samples));
 }
 
 // Median wall times of a case and its baseline, run in turns (after one warm-up run of each), so
@@ -43,20 +53,11 @@ std::pair<double, double> medianPairNs(int rounds, Case &&runCase, Baseline &&ru
     runCase();
     runBaseline();
     std::vector<qint64> cases, baselines;
-    cases.reserve(size_t(rounds));
-    baselines.reserve(size_t(rounds));
     for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        runCase();
-        cases.push_back(timer.nsecsElapsed());
-        timer.start();
-        runBaseline();
-        baselines.push_back(timer.nsecsElapsed());
+        cases.push_back(timedNs(runCase));
+        baselines.push_back(timedNs(runBaseline));
     }
-    std::sort(cases.begin(), cases.end());
-    std::sort(baselines.begin(), baselines.end());
-    return {double(cases[cases.size() / 2]), double(baselines[baselines.size() / 2])};
+    return {median(std::move(cases)), median(std::move(baselines))};
 }
 
 // CPU time this process has used so far, all threads, in nanoseconds (0 where unknown).
