@@ -164,6 +164,7 @@ private Q_SLOTS:
     void focusEvents();
     void dialog();
     void galleryTreeIsConsistent();
+    void pressAfterARowWentAway();
 
 private:
     template<typename T = DuiWidget>
@@ -768,6 +769,23 @@ void tst_DuiAccessible::galleryTreeIsConsistent()
     }
     QVERIFY(controls > 20);
     QVERIFY(nodes > controls);
+}
+
+// A list keeps the place of a row whose item was deleted from outside; pressing a later row still
+// selects that row, not the one its position among the remaining children names. (Last: it
+// changes the shared window's list.)
+void tst_DuiAccessible::pressAfterARowWentAway()
+{
+    auto *list = m_window->findChild<DuiListWidget *>(QStringLiteral("list"));
+    QVERIFY(list);
+    QVERIFY(list->container()->itemCount() >= 3);
+    delete list->viewItemAt(0);
+    QCOMPARE(list->viewItemAt(0), nullptr);
+    QAccessibleInterface *iface = ifaceOf(list);
+    QAccessibleInterface *first = iface->child(0); // the list's second row
+    QCOMPARE(first->object(), list->viewItemAt(1));
+    first->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(list->indexSelected(), 1);
 }
 
 // Runs the tests under a private X server and D-Bus session; the child is this program again.

@@ -405,28 +405,46 @@ DuiAccessibleItemView::DuiAccessibleItemView(QGraphicsWidget *widget, QAccessibl
 {
 }
 
+namespace {
+
+// Calls visit(i, row) for each entry of an item view in order, with null for a row whose item
+// was deleted from outside (it keeps its place in the view).
+template <typename Visit>
+void forEachEntry(const QObject *o, Visit visit)
+{
+    if (auto *list = qobject_cast<const DuiListWidget *>(o)) {
+        const int count = list->container()->itemCount();
+        for (int i = 0; i < count; ++i)
+            visit(i, list->viewItemAt(i));
+    } else if (auto *tree = qobject_cast<const DuiTreeWidget *>(o)) {
+        for (int i = 0; i < tree->viewItemCount(); ++i)
+            visit(i, tree->treeItemAt(i));
+    } else if (auto *ctrl = qobject_cast<const DuiListCtrl *>(o)) {
+        for (int i = 0; i < ctrl->rowCount(); ++i)
+            visit(i, ctrl->getRowBkCtrl(i));
+    }
+}
+
+} // namespace
+
 QList<QGraphicsWidget *> DuiAccessibleItemView::childWidgets() const
 {
     QList<QGraphicsWidget *> rows;
-    QObject *o = object();
-    if (auto *list = qobject_cast<DuiListWidget *>(o)) {
-        const int count = list->container()->itemCount();
-        for (int i = 0; i < count; ++i) {
-            if (QGraphicsWidget *row = list->viewItemAt(i))
-                rows.append(row);
-        }
-    } else if (auto *tree = qobject_cast<DuiTreeWidget *>(o)) {
-        for (int i = 0; i < tree->viewItemCount(); ++i) {
-            if (QGraphicsWidget *row = tree->treeItemAt(i))
-                rows.append(row);
-        }
-    } else if (auto *ctrl = qobject_cast<DuiListCtrl *>(o)) {
-        for (int i = 0; i < ctrl->rowCount(); ++i) {
-            if (QGraphicsWidget *row = ctrl->getRowBkCtrl(i))
-                rows.append(row);
-        }
-    }
+    forEachEntry(object(), [&](int, QGraphicsWidget *row) {
+        if (row)
+            rows.append(row);
+    });
     return rows;
+}
+
+int DuiAccessibleItemView::entryIndexOf(const QObject *view, const QGraphicsWidget *row)
+{
+    int found = -1;
+    forEachEntry(view, [&](int i, QGraphicsWidget *entry) {
+        if (found < 0 && entry && entry == row)
+            found = i;
+    });
+    return found;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -490,12 +508,13 @@ QStringList DuiAccessibleRow::actionNames() const
 
 void DuiAccessibleRow::doAction(const QString &actionName)
 {
-    // The row's parent interface is its view's: one walk up finds both the view and the index.
+    // The row's parent interface is its view's. The view counts its rows by its own entries,
+    // which may include rows whose item went away: the child index would be off by those.
     QAccessibleInterface *up = parent();
-    const int index = up ? up->indexOfChild(this) : -1;
+    QObject *view = up ? up->object() : nullptr;
+    const int index = view ? DuiAccessibleItemView::entryIndexOf(view, widget()) : -1;
     if (index < 0 || !widget()->isEnabled())
         return;
-    QObject *view = up->object();
     QObject *o = object();
     if (qobject_cast<DuiAbstractViewItem *>(o)) {
         auto *list = qobject_cast<DuiListWidget *>(view);

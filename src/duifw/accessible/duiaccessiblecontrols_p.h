@@ -101,6 +101,10 @@ class DuiAccessibleItemView : public DuiAccessibleWidget
 public:
     DuiAccessibleItemView(QGraphicsWidget *widget, QAccessible::Role role);
 
+    // The position of `row` among the view's own entries, which count rows whose item went
+    // away (and so are not children here); -1 when it is none of them.
+    static int entryIndexOf(const QObject *view, const QGraphicsWidget *row);
+
 protected:
     QList<QGraphicsWidget *> childWidgets() const override;
 };
