@@ -34,6 +34,7 @@ const char kWindowXml[] = R"(<xmlui>
     <DuiWidget layout="VBox" margins="10,34,10,10" spacing="4">
       <DuiWidget layout="HBox" spacing="6" fixHeight="26">
         <DuiPushButton objectName="plainButton" text="Save" fixSize="70,24"/>
+        <DuiPushButton objectName="tippedButton" text="Send" toolTip="Send the message now" fixSize="70,24"/>
         <DuiPushButton objectName="namedButton" text="X" accessibleName="Close the panel" fixSize="40,24"/>
         <DuiPushButton objectName="toggleButton" text="Bold" buttonStyle="ButtonCheckable" fixSize="60,24"/>
         <DuiCheckBox objectName="check" text="Remember me" fixSize="120,20"/>
@@ -264,6 +265,8 @@ void tst_DuiAccessible::tree_data()
         QTest::newRow(object) << QString::fromLatin1(object) << int(role) << name;
     };
     row("plainButton", QAccessible::PushButton, QStringLiteral("Save"));
+    // Named by its text; the tooltip describes it.
+    row("tippedButton", QAccessible::PushButton, QStringLiteral("Send"));
     row("namedButton", QAccessible::PushButton, QStringLiteral("Close the panel"));
     row("toggleButton", QAccessible::PushButton, QStringLiteral("Bold"));
     row("check", QAccessible::CheckBox, QStringLiteral("Remember me"));
@@ -300,6 +303,8 @@ void tst_DuiAccessible::tree()
     QVERIFY(iface && iface->isValid());
     QCOMPARE(int(iface->role()), role);
     QCOMPARE(iface->text(QAccessible::Name), name);
+    if (object == QLatin1String("tippedButton"))
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Send the message now"));
     QVERIFY(!iface->state().invisible);
 
     QAccessibleInterface *window = ifaceOf(m_window);

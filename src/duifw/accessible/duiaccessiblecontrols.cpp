@@ -123,8 +123,11 @@ DuiAccessibleButton::DuiAccessibleButton(QGraphicsWidget *widget)
 
 QString DuiAccessibleButton::visibleText() const
 {
-    // Title-bar and icon buttons show no text; their tooltip says what they do.
-    return static_cast<DuiPushButton *>(widget())->toolTip();
+    // Named by the text it shows. Title-bar and icon buttons show none; their tooltip says what
+    // they do. (A tooltip beside a text describes the button instead.)
+    auto *button = static_cast<DuiPushButton *>(widget());
+    const QString shown = button->text();
+    return shown.isEmpty() ? button->toolTip() : shown;
 }
 
 QAccessible::State DuiAccessibleButton::state() const
