@@ -3,6 +3,7 @@
 
 #include "duipropertyparsers_p.h"
 #include "duiwidget.h"
+#include "duiwidget_p.h"
 
 #include <QtCore/qmargins.h>
 #include <QtCore/qmetaobject.h>
@@ -126,13 +127,6 @@ bool setMargins(QObject *object, const QMetaProperty &, const char *text)
 // Four "Point:distance" entries joined by "|", each point one of the six names.
 bool setAnchor(QObject *object, const QMetaProperty &, const char *text)
 {
-    static const struct
-    {
-        const char *name;
-        size_t length;
-        int point;
-    } points[] = {{"Left", 4, DuiWidget::Left},   {"HCenter", 7, DuiWidget::HCenter}, {"Right", 5, DuiWidget::Right},
-                  {"Top", 3, DuiWidget::Top},     {"VCenter", 7, DuiWidget::VCenter}, {"Bottom", 6, DuiWidget::Bottom}};
     AnchorInfo info;
     for (int i = 0; i < 4; ++i) {
         if (i > 0 && *text++ != '|')
@@ -140,12 +134,7 @@ bool setAnchor(QObject *object, const QMetaProperty &, const char *text)
         const char *colon = std::strchr(text, ':');
         if (!colon)
             return false;
-        const size_t length = size_t(colon - text);
-        int point = -1;
-        for (const auto &entry : points) {
-            if (entry.length == length && std::memcmp(entry.name, text, length) == 0)
-                point = entry.point;
-        }
+        const int point = duiAnchorPointNamed(QLatin1String(text, colon));
         text = colon + 1;
         if (point < 0 || !takeInteger(text, '|', &info.distance[i]))
             return false;

@@ -2,6 +2,7 @@
 #include "duitextforms_p.h"
 
 #include "duiwidget.h"
+#include "duiwidget_p.h"
 
 #include <QtCore/qmargins.h>
 #include <QtCore/qregularexpression.h>
@@ -89,11 +90,10 @@ QString valueText(const QVariant &value)
     }
     if (value.metaType().id() == qMetaTypeId<AnchorInfo>()) {
         const AnchorInfo a = value.value<AnchorInfo>();
-        static const char *points[] = {"Left", "HCenter", "Right", "Top", "VCenter", "Bottom"};
         QStringList parts;
         for (int i = 0; i < 4; ++i) {
-            const int p = a.targetPoint[i];
-            parts << QStringLiteral("%1:%2").arg(QLatin1String(p >= 0 && p < 6 ? points[p] : "?")).arg(a.distance[i]);
+            const char *point = duiAnchorPointName(a.targetPoint[i]);
+            parts << QStringLiteral("%1:%2").arg(QLatin1String(point ? point : "?")).arg(a.distance[i]);
         }
         return QLatin1Char('"') + parts.join(QLatin1Char('|')) + QLatin1Char('"');
     }

@@ -15,6 +15,7 @@
 #include <QtWidgets/qgraphicslinearlayout.h>
 
 #include <cfloat>
+#include <iterator>
 
 namespace {
 
@@ -43,20 +44,7 @@ QHash<const DuiWidget *, QString> &xmlPathRegistry()
 
 int readAnchorPoint(const QString &name)
 {
-    static const struct
-    {
-        QLatin1String name;
-        int point;
-    } points[] = {
-        {QLatin1String("Left"), DuiWidget::Left},       {QLatin1String("HCenter"), DuiWidget::HCenter},
-        {QLatin1String("Right"), DuiWidget::Right},     {QLatin1String("Top"), DuiWidget::Top},
-        {QLatin1String("VCenter"), DuiWidget::VCenter}, {QLatin1String("Bottom"), DuiWidget::Bottom},
-    };
-    for (const auto &entry : points) {
-        if (name == entry.name)
-            return entry.point;
-    }
-    return DuiWidget::Left;
+    return qMax(duiAnchorPointNamed(QStringView(name)), int(DuiWidget::Left));
 }
 
 DuiWidget *parentDuiWidget(const DuiWidget *w)
@@ -65,6 +53,34 @@ DuiWidget *parentDuiWidget(const DuiWidget *w)
 }
 
 } // namespace
+
+// In the order of DuiWidget::AnchorPoint.
+static const char *const kAnchorPointNames[] = {"Left", "HCenter", "Right", "Top", "VCenter", "Bottom"};
+
+template <typename Text>
+static int anchorPointNamed(Text name)
+{
+    for (int point = 0; point < int(std::size(kAnchorPointNames)); ++point) {
+        if (name == QLatin1String(kAnchorPointNames[point]))
+            return point;
+    }
+    return -1;
+}
+
+int duiAnchorPointNamed(QLatin1String name)
+{
+    return anchorPointNamed(name);
+}
+
+int duiAnchorPointNamed(QStringView name)
+{
+    return anchorPointNamed(name);
+}
+
+const char *duiAnchorPointName(int point)
+{
+    return point >= 0 && point < int(std::size(kAnchorPointNames)) ? kAnchorPointNames[point] : nullptr;
+}
 
 DUI_REGISTER_WIDGET(DuiWidget)
 

@@ -32,4 +32,10 @@ DUI_AUTOTEST_EXPORT void duiSetXmlPathLoader(DuiXmlPathLoader loader);
 // Process-wide counter behind the default object names "NoNameWidget<n>".
 DUI_AUTOTEST_EXPORT int &duiNoNameCounter();
 
+// The anchor point a name stands for ("Left", "HCenter", "Right", "Top", "VCenter", "Bottom"),
+// -1 for any other text; and the name of a point, null for none.
+int duiAnchorPointNamed(QLatin1String name);
+int duiAnchorPointNamed(QStringView name);
+const char *duiAnchorPointName(int point);
+
 #endif // DUIWIDGET_P_H
