@@ -69,6 +69,12 @@ QString remembered(QHash<QString, QString> &cache, const QString &key, const std
     return *cache.insert(key, find());
 }
 
+// The words a hint ends a record with.
+QString phrase(const QString &closest, const QString &otherwise)
+{
+    return closest.isEmpty() ? otherwise : QStringLiteral("; did you mean \"%1\"?").arg(closest);
+}
+
 } // namespace
 
 namespace DuiClosestName {
@@ -116,8 +122,7 @@ QStringList elementNames()
 
 QString hint(const QString &name, const QStringList &candidates, const QString &otherwise)
 {
-    const QString closest = among(name, candidates);
-    return closest.isEmpty() ? otherwise : QStringLiteral("; did you mean \"%1\"?").arg(closest);
+    return phrase(among(name, candidates), otherwise);
 }
 
 QString attributeHint(const QMetaObject *meta, const QString &name, const QString &otherwise)
@@ -131,7 +136,7 @@ QString attributeHint(const QMetaObject *meta, const QString &name, const QStrin
             it = names.insert(meta, propertyNames(meta));
         return among(name, *it);
     });
-    return closest.isEmpty() ? otherwise : QStringLiteral("; did you mean \"%1\"?").arg(closest);
+    return phrase(closest, otherwise);
 }
 
 QString elementHint(const QString &name, const QString &otherwise)
@@ -147,7 +152,7 @@ QString elementHint(const QString &name, const QString &otherwise)
         hints.clear();
     }
     const QString closest = remembered(hints, name, [&] { return among(name, names); });
-    return closest.isEmpty() ? otherwise : QStringLiteral("; did you mean \"%1\"?").arg(closest);
+    return phrase(closest, otherwise);
 }
 
 } // namespace DuiClosestName
